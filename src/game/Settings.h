@@ -1,0 +1,16 @@
+#pragma once
+
+constexpr const char* kSettingsFile = "Data/data1.txt";
+
+// The settings file: up to ten whitespace-separated integers. Only the first has a meaning: when it
+// is not 0, every scene shows the frames-per-second overlay.
+class Settings {
+ public:
+  virtual ~Settings() = default;
+
+  int values[10] = {};
+  unsigned char unread = 1;
+
+  void Read(const char* path = kSettingsFile);
+  bool showFps() const { return values[0] != 0; }
+};

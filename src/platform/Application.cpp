@@ -1,0 +1,101 @@
+#include "platform/Application.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+
+#include "platform/Clock.h"
+#include "platform/SdlInput.h"
+
+namespace {
+constexpr uint32_t kMinimumFrameMs = 16;  // about 60 frames per second when the display does not pace us
+}
+
+Application::Application() = default;
+
+Application::~Application() { Close(); }
+
+int Application::Open() {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
+  if (options.headless) {
+    useVirtualClock(options.frameMs);
+    if (SDL_Init(SDL_INIT_TIMER) != 0) {
+      std::fprintf(stderr, "ilvys-mission: cannot start SDL: %s\n", SDL_GetError());
+      return 0;
+    }
+    return 1;
+  }
+  useRealClock();
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "ilvys-mission: cannot open a display: %s\n", SDL_GetError());
+    return 0;
+  }
+  videoStarted = true;
+  const Uint32 flags = options.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
+  window = SDL_CreateWindow(caption, options.windowed ? SDL_WINDOWPOS_CENTERED : x,
+                            options.windowed ? SDL_WINDOWPOS_CENTERED : y, 800, 600, flags);
+  if (!window) {
+    std::fprintf(stderr, "ilvys-mission: cannot create the game window: %s\n", SDL_GetError());
+    return 0;
+  }
+  return 1;
+}
+
+void Application::Close() {
+  if (window) SDL_DestroyWindow(window);
+  window = nullptr;
+  if (TTF_WasInit()) TTF_Quit();
+  SDL_Quit();
+  videoStarted = false;
+}
+
+InputSource* Application::platformInput() {
+  if (options.headless) return options.scriptedInput;
+  if (!realInput) realInput = std::make_unique<SdlInput>(graphics.device);
+  return realInput.get();
+}
+
+int Application::Run() {
+  if (!Open()) return 0;
+  if (!options.headless) {
+    SDL_ShowCursor(SDL_DISABLE);
+  }
+  if (Init() == 1) {
+    while (!quitPosted) {
+      if (pumpOneMessage()) continue;
+      const uint32_t frameStart = SDL_GetTicks();
+      if (Frame() == 0) break;
+      if (!options.headless) paceWithoutDisplaySync(frameStart);
+    }
+  }
+  Cleanup();
+  Close();
+  return 1;
+}
+
+bool Application::pumpOneMessage() {
+  if (!videoStarted) return false;
+  SDL_Event event;
+  if (!SDL_PollEvent(&event)) return false;
+  if (event.type == SDL_QUIT) {
+    MsgProc(WindowMessage::Close);
+    quitPosted = true;
+  } else if (event.type == SDL_WINDOWEVENT) {
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) MsgProc(WindowMessage::FocusLost);
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) MsgProc(WindowMessage::FocusGained);
+  }
+  return true;
+}
+
+// Frames normally wait for the display in Present. Where they do not (no vsync, or a driver that
+// ignores it), sleep out the rest of a 60th of a second instead of burning a core.
+void Application::paceWithoutDisplaySync(uint32_t frameStart) {
+  const uint32_t spent = SDL_GetTicks() - frameStart;
+  if (graphics.presentWaitsForDisplay()) {
+    fastFrames = spent < 4 ? fastFrames + 1 : 0;
+    if (fastFrames < 30) return;
+    fastFrames = 30;
+  }
+  if (spent < kMinimumFrameMs) SDL_Delay(kMinimumFrameMs - spent);
+}

@@ -1,0 +1,84 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+// Volumes are 0..100 taken modulo 101. They become attenuations in hundredths of a decibel, which
+// become linear gains (gain = 10^(attenuation / 2000)).
+int masterAttenuation(int volume);
+int effectAttenuation(int volume);
+int musicAttenuation(int volume);
+float gainOfAttenuation(int hundredthsOfDecibel);
+
+// The mixer: one effect voice and one music stream. Without a sound card (or in headless runs) it
+// stays empty and the game runs silent.
+class SoundSystem {
+ public:
+  SoundSystem() = default;
+  ~SoundSystem() { Release(); }
+  SoundSystem(const SoundSystem&) = delete;
+  SoundSystem& operator=(const SoundSystem&) = delete;
+
+  int masterVolume = 100;
+  bool open = false;
+
+  int Create(int sampleRate);
+  int SetMasterVolume(int volume);
+  void Release();
+
+  // Wave files are read once and kept, so an effect never touches the disk during play.
+  Mix_Chunk* wave(const char* file);
+  float masterGain() const { return gainOfAttenuation(masterAttenuation(masterVolume)); }
+
+ private:
+  struct CachedWave {
+    std::string file;
+    Mix_Chunk* chunk = nullptr;
+  };
+  static constexpr int kWaveSlots = 16;
+  CachedWave waves[kWaveSlots];
+};
+
+// What was last asked of a voice, played or not (the replay runner reports it).
+struct AudioRequest {
+  std::string file;
+  int volume = 0;
+  int plays = 0;  // 0 loops for ever
+};
+
+// The one effect voice: starting an effect cuts the one still playing.
+class SoundEffect {
+ public:
+  SoundSystem* audio = nullptr;
+  int volume = 100;
+  int plays = 1;
+  AudioRequest lastRequest;
+
+  int Attach(SoundSystem* audio);
+  int Play(const char* file, int volume, int plays);
+  int SetVolume(int volume);
+  void Release();
+};
+
+// The music: one piece, looping or played once.
+class MusicPlayer {
+ public:
+  MusicPlayer() = default;
+  ~MusicPlayer() { Release(); }
+  MusicPlayer(const MusicPlayer&) = delete;
+  MusicPlayer& operator=(const MusicPlayer&) = delete;
+
+  SoundSystem* audio = nullptr;
+  int volume = 100;
+  Mix_Music* segment = nullptr;
+  AudioRequest lastRequest;
+
+  int Attach(SoundSystem* audio);
+  int Load(const char* file);
+  int Play(int volume, int plays);
+  int Stop();
+  int SetVolume(int volume);
+  int Release();
+};

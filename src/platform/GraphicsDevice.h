@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Surface;
+
+// The one drawing device: an SDL renderer on the game window, or, for headless runs, a software
+// renderer drawing into an 800 by 600 surface. Everything else draws through it the same way.
+class GraphicsDevice {
+ public:
+  GraphicsDevice() = default;
+  ~GraphicsDevice();
+  GraphicsDevice(const GraphicsDevice&) = delete;
+  GraphicsDevice& operator=(const GraphicsDevice&) = delete;
+
+  SDL_Window* window = nullptr;
+  SDL_Renderer* device = nullptr;
+  SDL_Surface* offscreen = nullptr;  // the headless target
+  int windowed = 1;
+  int depthBuffer = 0;
+  int hardware = 0;
+  int width = 0, height = 0;
+  uint8_t bitsPerPixel = 0;
+  uint8_t ambientRed = 255, ambientGreen = 255, ambientBlue = 255;
+  int alphaTest = 0;
+
+  int Create();
+  // With a window: a renderer on it, presenting in step with the display. Without one: the
+  // headless back end.
+  int SetMode(SDL_Window* window, int windowed, int depthBuffer, int width, int height, int bitsPerPixel);
+  int BeginScene();
+  int Clear(uint32_t colour, float z);
+  int EndScene();
+  int Present();
+  int SetAlphaTest(int on);
+  int SetAlphaBlend(int on, int source, int destination);
+  int SetAmbient(uint8_t red, uint8_t green, uint8_t blue);
+  int Release();
+
+  // Writes the last presented frame as a PNG file; 1 on success.
+  int SaveScreenshot(const char* path);
+  // Whether the renderer waits for the display when presenting.
+  bool presentWaitsForDisplay() const { return vsync; }
+
+ private:
+  bool vsync = false;
+};

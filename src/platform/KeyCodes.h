@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+
+// Keyboard scan codes as the game uses them (the classic PC set codes).
+enum KeyCode : uint8_t {
+  kKeyEscape = 1,
+  kKey1 = 2,
+  kKey0 = 11,
+  kKeyBackspace = 14,
+  kKeyQ = 16,
+  kKeyW = 17,
+  kKeyE = 18,
+  kKeyR = 19,
+  kKeyT = 20,
+  kKeyY = 21,
+  kKeyU = 22,
+  kKeyI = 23,
+  kKeyO = 24,
+  kKeyP = 25,
+  kKeyEnter = 28,
+  kKeyA = 30,
+  kKeyS = 31,
+  kKeyD = 32,
+  kKeyF = 33,
+  kKeyG = 34,
+  kKeyH = 35,
+  kKeyJ = 36,
+  kKeyK = 37,
+  kKeyL = 38,
+  kKeyLeftShift = 42,
+  kKeyZ = 44,
+  kKeyX = 45,
+  kKeyC = 46,
+  kKeyV = 47,
+  kKeyB = 48,
+  kKeyN = 49,
+  kKeyM = 50,
+  kKeyPeriod = 52,
+  kKeyRightShift = 54,
+  kKeySpace = 57,
+  kKeyPad8 = 72,
+  kKeyPad4 = 75,
+  kKeyPad6 = 77,
+  kKeyPad2 = 80,
+  kKeyPad0 = 82,
+  kKeyPadPeriod = 83,
+  kKeyPadEnter = 156,
+  kKeyUp = 200,
+  kKeyLeft = 203,
+  kKeyRight = 205,
+  kKeyDown = 208,
+  kKeyDelete = 211,
+};
+
+// The scan code of a key named as in replay scripts ("ESCAPE", "LEFT", "A", "LSHIFT", ...); 0 when
+// the name is unknown.
+uint8_t keyCodeByName(const char* name);

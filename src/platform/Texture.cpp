@@ -1,0 +1,71 @@
+#include "platform/Texture.h"
+
+#include <SDL.h>
+
+#include "platform/GraphicsDevice.h"
+
+namespace {
+
+// Makes every pixel of the key colour fully transparent. The surface is 32-bit ARGB.
+void applyColourKey(SDL_Surface* surface, uint32_t colourKey) {
+  SDL_LockSurface(surface);
+  for (int y = 0; y < surface->h; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) + y * surface->pitch);
+    for (int x = 0; x < surface->w; ++x)
+      if ((row[x] | 0xFF000000u) == colourKey) row[x] = 0;
+  }
+  SDL_UnlockSurface(surface);
+}
+
+}  // namespace
+
+Texture::~Texture() { Release(); }
+
+int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, int) {
+  Release();
+  if (!device || !device->device || !file) return 0;
+  SDL_Surface* loaded = SDL_LoadBMP(file);
+  if (!loaded) return 0;
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(loaded);
+  if (!argb) return 0;
+  if (colourKey != kNoKey) applyColourKey(argb, colourKey);
+  texture = SDL_CreateTextureFromSurface(device->device, argb);
+  width = argb->w;
+  height = argb->h;
+  SDL_FreeSurface(argb);
+  if (!texture) {
+    width = height = 0;
+    return 0;
+  }
+  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+  graphics = device;
+  return 1;
+}
+
+int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, int sourceHeight, float scaleX,
+                  float scaleY, uint32_t colour) const {
+  if (!texture || !graphics || !graphics->device) return 0;
+  const int w = sourceWidth ? sourceWidth : width;
+  const int h = sourceHeight ? sourceHeight : height;
+  const SDL_Rect source{sourceX, sourceY, w, h};
+  const SDL_FRect target{x, y, w * scaleX, h * scaleY};
+  const bool tinted = colour != kWhite;
+  if (tinted) {
+    SDL_SetTextureColorMod(texture, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+    SDL_SetTextureAlphaMod(texture, colour >> 24);
+  }
+  SDL_RenderCopyF(graphics->device, texture, &source, &target);
+  if (tinted) {
+    SDL_SetTextureColorMod(texture, 255, 255, 255);
+    SDL_SetTextureAlphaMod(texture, 255);
+  }
+  return 1;
+}
+
+void Texture::Release() {
+  if (texture) SDL_DestroyTexture(texture);
+  texture = nullptr;
+  graphics = nullptr;
+  width = height = 0;
+}

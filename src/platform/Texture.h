@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+
+class GraphicsDevice;
+struct SDL_Texture;
+
+// Colour keys of the art: pixels of exactly this colour become transparent. 0 means no key.
+constexpr uint32_t kKeyBlack = 0xFF000000;
+constexpr uint32_t kKeyRed = 0xFFFF0000;
+constexpr uint32_t kKeyGreen = 0xFF00FF00;
+constexpr uint32_t kKeyWhite = 0xFFFFFFFF;
+constexpr uint32_t kNoKey = 0;
+constexpr uint32_t kWhite = 0xFFFFFFFF;
+
+// One bitmap file loaded as a texture, its key colour made transparent.
+class Texture {
+ public:
+  Texture() = default;
+  ~Texture();
+  Texture(const Texture&) = delete;
+  Texture& operator=(const Texture&) = delete;
+
+  GraphicsDevice* graphics = nullptr;
+  SDL_Texture* texture = nullptr;
+  int width = 0, height = 0;
+
+  // `format` is accepted for the callers' sake; textures keep the file's colours in 32 bits.
+  int Load(GraphicsDevice* graphics, const char* file, uint32_t colourKey, int format);
+  // Draws the source rectangle (0 width or height: the whole texture) at (x, y), scaled from the
+  // top-left corner; a colour other than opaque white tints and fades the sprite.
+  int Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, int sourceHeight, float scaleX,
+           float scaleY, uint32_t colour) const;
+  void Release();
+};

@@ -1,0 +1,146 @@
+#include "ReplayRunner.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "StateJson.h"
+#include "game/GameApp.h"
+#include "game/Scenes.h"
+#include "platform/Clock.h"
+#include "platform/KeyCodes.h"
+
+namespace {
+// A frame limit for `seconds` and `hold`, so a script never spins for ever.
+constexpr long kMaxFramesPerCommand = 1000000;
+}  // namespace
+
+bool ReplayRunner::fail(const std::string& reason) {
+  failure = "line " + std::to_string(lineNumber) + ": " + reason;
+  return false;
+}
+
+void ReplayRunner::runFrame() {
+  if (ended) return;
+  game.Frame();
+  if (game.quitRequested()) {
+    ended = true;
+    endLine = lineNumber;
+  }
+}
+
+void ReplayRunner::runFrames(long count) {
+  for (long i = 0; i < count && !ended; ++i) runFrame();
+}
+
+void ReplayRunner::runFor(uint32_t ms) {
+  const uint32_t start = timeGetTime();
+  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i) runFrame();
+}
+
+std::filesystem::path ReplayRunner::outputPath(const std::string& name) const {
+  std::filesystem::create_directories(outDir);
+  return outDir / name;
+}
+
+bool ReplayRunner::setKey(const std::string& name, bool down) {
+  const uint8_t code = keyCodeByName(name.c_str());
+  if (!code) return fail("unknown key " + name);
+  input.state.keys[code] = down ? 0x80 : 0;
+  return true;
+}
+
+bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
+  if (what == "ended") {
+    if (!ended) return fail("expected the game to have ended, but it runs in " + std::string(sceneName(game.currentScene)));
+    return true;
+  }
+  if (what == "scene") {
+    std::string name;
+    args >> name;
+    const std::string actual = sceneName(game.currentScene);
+    if (actual != name) return fail("expected scene " + name + ", but the scene is " + actual);
+    return true;
+  }
+  return fail("unknown expectation " + what);
+}
+
+bool ReplayRunner::command(const std::string& line) {
+  std::istringstream args(line);
+  std::string verb;
+  if (!(args >> verb)) return true;
+  if (ended && verb != "expect") return fail("the game has ended (line " + std::to_string(endLine) + ")");
+
+  if (verb == "frames") {
+    long n = -1;
+    if (!(args >> n) || n < 0) return fail("frames needs a count");
+    runFrames(n);
+  } else if (verb == "seconds") {
+    double s = -1;
+    if (!(args >> s) || s < 0) return fail("seconds needs a duration");
+    runFor(static_cast<uint32_t>(s * 1000 + 0.5));
+  } else if (verb == "key") {
+    std::string name, direction;
+    args >> name >> direction;
+    if (direction != "down" && direction != "up") return fail("key needs a name and down or up");
+    return setKey(name, direction == "down");
+  } else if (verb == "tap") {
+    std::string name;
+    args >> name;
+    if (!setKey(name, true)) return false;
+    runFrame();
+    setKey(name, false);
+  } else if (verb == "hold") {
+    std::string name;
+    long ms = -1;
+    args >> name >> ms;
+    if (ms < 0) return fail("hold needs a key and milliseconds");
+    if (!setKey(name, true)) return false;
+    runFor(static_cast<uint32_t>(ms));
+    setKey(name, false);
+  } else if (verb == "mouse" || verb == "click") {
+    int x = 0, y = 0;
+    if (!(args >> x >> y)) return fail(verb + " needs x and y");
+    input.state.mouseX = x;
+    input.state.mouseY = y;
+    if (verb == "click") {
+      input.state.buttons[0] = 0x80;
+      runFrame();
+      input.state.buttons[0] = 0;
+      runFrame();
+    }
+  } else if (verb == "screenshot") {
+    std::string name;
+    args >> name;
+    if (name.empty()) return fail("screenshot needs a file name");
+    if (!game.graphics.SaveScreenshot(outputPath(name).c_str())) return fail("cannot write " + name);
+  } else if (verb == "state") {
+    std::string name;
+    args >> name;
+    if (name.empty()) return fail("state needs a file name");
+    std::ofstream out(outputPath(name));
+    out << stateJson(game);
+    if (!out) return fail("cannot write " + name);
+  } else if (verb == "expect") {
+    std::string what;
+    args >> what;
+    return expect(what, args);
+  } else {
+    return fail("unknown command " + verb);
+  }
+  return true;
+}
+
+bool ReplayRunner::run(const std::filesystem::path& script) {
+  std::ifstream in(script);
+  if (!in) {
+    failure = "cannot read " + script.string();
+    return false;
+  }
+  std::string line;
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+    if (!command(line)) return false;
+  }
+  return true;
+}

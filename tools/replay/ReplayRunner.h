@@ -1,0 +1,38 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "platform/InputSource.h"
+
+class GameApp;
+
+// Feeds a script of input to the game, one frame at a time on the virtual clock, and checks what
+// the script expects.
+class ReplayRunner {
+ public:
+  ReplayRunner(GameApp& game, ScriptedInput& input, std::filesystem::path outDir)
+      : game(game), input(input), outDir(std::move(outDir)) {}
+
+  // Runs the whole script. On failure `failure` holds a one-line reason.
+  bool run(const std::filesystem::path& script);
+  std::string failure;
+  bool gameEnded() const { return ended; }
+  int endedAtLine() const { return endLine; }
+
+ private:
+  bool command(const std::string& line);
+  void runFrame();
+  void runFrames(long count);
+  void runFor(uint32_t ms);
+  bool fail(const std::string& reason);
+  bool setKey(const std::string& name, bool down);
+  bool expect(const std::string& what, std::istringstream& args);
+  std::filesystem::path outputPath(const std::string& name) const;
+
+  GameApp& game;
+  ScriptedInput& input;
+  std::filesystem::path outDir;
+  bool ended = false;
+  int lineNumber = 0;
+  int endLine = 0;
+};

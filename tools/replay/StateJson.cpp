@@ -1,0 +1,73 @@
+#include "StateJson.h"
+
+#include <sstream>
+
+#include "game/GameApp.h"
+#include "game/Scenes.h"
+#include "persistence/GameRecord.h"
+
+namespace {
+
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+template <typename T>
+std::string numbers(const T* values, int count) {
+  std::ostringstream out;
+  out << "[";
+  for (int i = 0; i < count; ++i) out << (i ? ", " : "") << static_cast<long long>(values[i]);
+  out << "]";
+  return out.str();
+}
+
+std::string audioRequest(const AudioRequest& request) {
+  std::ostringstream out;
+  out << "{\"file\": " << quoted(request.file) << ", \"volume\": " << request.volume
+      << ", \"loop\": " << (request.plays == 0 ? "true" : "false") << "}";
+  return out.str();
+}
+
+std::string recordJson(const GameRecord& r) {
+  std::ostringstream out;
+  out << "{\"campaignFinished\": " << +r.campaignFinished << ", \"missionMode\": " << +r.missionMode
+      << ", \"madeHallOfFame\": " << +r.madeHallOfFame << ", \"saveBeforeMenu\": " << +r.saveBeforeMenu
+      << ", \"machineSpeed\": " << +r.machineSpeed << ", \"worldReturn\": " << +r.worldReturn
+      << ", \"rescanSlots\": " << +r.rescanSlots << ", \"playerName\": " << numbers(r.playerName, kNameGlyphs)
+      << ", \"candidateScore\": " << r.candidateScore << ", \"hallUsed\": " << numbers(r.hallUsed, kHallEntries)
+      << ", \"hallScore\": " << numbers(r.hallScore, kHallEntries) << ", \"hallName\": [";
+  for (int i = 0; i < kHallEntries; ++i) out << (i ? ", " : "") << numbers(r.hallName[i], kNameGlyphs);
+  out << "], \"transferState\": " << +r.transferState << "}";
+  return out.str();
+}
+
+}  // namespace
+
+std::string stateJson(const GameApp& game) {
+  std::ostringstream out;
+  out << "{\n"
+      << "  \"scene\": " << quoted(sceneName(game.currentScene)) << ",\n"
+      << "  \"questNumber\": " << +game.questNumber << ",\n"
+      << "  \"gemCount\": " << +game.gemCount << ",\n"
+      << "  \"score\": " << game.score << ",\n"
+      << "  \"lastTimeLeft\": " << +game.lastTimeLeft << ",\n"
+      << "  \"lastHeartsLeft\": " << +game.lastHeartsLeft << ",\n"
+      << "  \"sceneSeconds\": " << game.sceneSeconds << ",\n"
+      << "  \"sceneChange\": " << +game.sceneChange << ",\n"
+      << "  \"questTimerRunning\": " << +game.questTimerRunning << ",\n"
+      << "  \"questTimerTotal\": " << game.questTimerTotal << ",\n"
+      << "  \"restartMusic\": " << +game.restartMusic << ",\n"
+      << "  \"frameMs\": " << game.frameMs << ",\n"
+      << "  \"fps\": " << game.fps << ",\n"
+      << "  \"cursor\": {\"x\": " << game.cursor.x << ", \"y\": " << game.cursor.y << "},\n"
+      << "  \"audio\": {\"effect\": " << audioRequest(game.sound.lastRequest)
+      << ", \"music\": " << audioRequest(game.music.lastRequest) << "}";
+  if (game.gameRecord) out << ",\n  \"record\": " << recordJson(*game.gameRecord);
+  out << "\n}\n";
+  return out.str();
+}
