@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/Audio.h"
+
+TEST(AudioVolumes, AttenuationsFollowTheTableAndWrapModulo101) {
+  EXPECT_EQ(masterAttenuation(100), 1000);
+  EXPECT_EQ(masterAttenuation(90), 0);
+  EXPECT_EQ(masterAttenuation(0), -9000);
+  EXPECT_EQ(effectAttenuation(90), -1000);
+  EXPECT_EQ(effectAttenuation(101), -10000);
+  EXPECT_EQ(musicAttenuation(90), -320);
+  EXPECT_EQ(musicAttenuation(0), -9600);
+  EXPECT_EQ(musicAttenuation(202), -9600);
+  EXPECT_NEAR(gainOfAttenuation(-2000), 0.1f, 1e-6);
+}
+
+TEST(AudioVolumes, RequestsAreRecordedEvenWithoutASoundCard) {
+  SoundSystem silent;
+  SoundEffect effect;
+  effect.Attach(&silent);
+  EXPECT_EQ(effect.Play("Data/Key.wav", 191, 1), 0);
+  EXPECT_EQ(effect.lastRequest.file, "Data/Key.wav");
+  EXPECT_EQ(effect.lastRequest.volume, 90);
+  MusicPlayer music;
+  music.Attach(&silent);
+  music.Load("Data/Music2.mid");
+  music.Play(40, 0);
+  EXPECT_EQ(music.lastRequest.file, "Data/Music2.mid");
+  EXPECT_EQ(music.lastRequest.volume, 40);
+  EXPECT_EQ(music.lastRequest.plays, 0);
+}
+
+// The real mixer on SDL's dummy driver: the game's music goes through FluidSynth with the General
+// MIDI sound font, and every effect loads and plays on the one voice.
+class MixerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(audio.Create(22050), 1) << SDL_GetError();
+  }
+  void TearDown() override { audio.Release(); }
+  SoundSystem audio;
+  const std::string data = std::string(GAME_DIR) + "/Data/";
+};
+
+TEST_F(MixerTest, EveryPieceOfMusicLoadsThroughTheSoundFontAndPlays) {
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  ASSERT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1);
+  EXPECT_EQ(frequency, 22050);
+  ASSERT_NE(Mix_GetSoundFonts(), nullptr);
+  MusicPlayer music;
+  ASSERT_EQ(music.Attach(&audio), 1);
+  for (const char* piece : {"Music.mid", "Music2.mid", "Music3.mid", "Music4.mid"}) {
+    ASSERT_EQ(music.Load((data + piece).c_str()), 1) << piece << ": " << Mix_GetError();
+    EXPECT_EQ(Mix_GetMusicType(music.segment), MUS_MID) << piece;
+    ASSERT_EQ(music.Play(60, 0), 1) << piece;
+    EXPECT_EQ(Mix_PlayingMusic(), 1) << piece;
+  }
+}
+
+TEST_F(MixerTest, EveryEffectPlaysAndANewOneCutsTheOld) {
+  SoundEffect effect;
+  ASSERT_EQ(effect.Attach(&audio), 1);
+  for (const char* wave : {"Vibrate.wav", "Teleport.wav", "Pot.wav", "Pick.wav", "Smash.wav", "Key.wav", "Coin.wav"}) {
+    ASSERT_EQ(effect.Play((data + wave).c_str(), 84, 1), 1) << wave << ": " << Mix_GetError();
+    EXPECT_EQ(Mix_Playing(-1), 1) << wave;  // one voice only
+  }
+  EXPECT_EQ(effect.Play((data + "NoSuchSound.wav").c_str(), 84, 1), 0);
+  EXPECT_EQ(Mix_Playing(-1), 0);  // the previous effect was stopped all the same
+}
