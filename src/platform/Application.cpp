@@ -12,6 +12,16 @@ namespace {
 constexpr uint32_t kMinimumFrameMs = 16;  // about 60 frames per second when the display does not pace us
 }
 
+namespace {
+bool displayIsReal() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return false;
+  const bool drawsNowhere = SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0;
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  return !drawsNowhere || (asked && SDL_strcmp(asked, driver) == 0);
+}
+}  // namespace
+
 Application::Application() = default;
 
 Application::~Application() { Close(); }
@@ -32,6 +42,11 @@ int Application::Open() {
     return 0;
   }
   videoStarted = true;
+  // Without a display SDL falls back to drivers that draw nowhere; a player would see nothing.
+  if (!displayIsReal()) {
+    std::fprintf(stderr, "ilvys-mission: no display found (is DISPLAY or WAYLAND_DISPLAY set?)\n");
+    return 0;
+  }
   const Uint32 flags = options.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
   window = SDL_CreateWindow(caption, options.windowed ? SDL_WINDOWPOS_CENTERED : x,
                             options.windowed ? SDL_WINDOWPOS_CENTERED : y, 800, 600, flags);
