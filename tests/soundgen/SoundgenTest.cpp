@@ -187,7 +187,7 @@ ParsedMidi parseMidi(const Bytes& b) {
 
 // ---- sound effects ---------------------------------------------------------------------------
 
-TEST_F(GeneratedFiles, EffectsAreSeventeenBitSafeMonoWavesAtAComfortableLevel) {
+TEST_F(GeneratedFiles, EffectsAreMonoPcmWavesAtAComfortableLevel) {
   std::set<std::string> names;
   for (const Effect& e : effects()) names.insert(e.fileName);
   EXPECT_EQ(names, std::set<std::string>(kWaves.begin(), kWaves.end()));
@@ -256,8 +256,10 @@ TEST_F(GeneratedFiles, MusicFilesAreWellFormedAndReleaseEveryNote) {
       EXPECT_EQ(track.endTick, midi.endTick());
       for (const ParsedNote& n : track.notes) EXPECT_LE(n.off, track.endTick);
       // Melodic channels need their instrument chosen, or they all play a piano.
-      for (int channel : track.noteChannels)
-        if (channel != 9) EXPECT_TRUE(track.programChannels.contains(channel));
+      for (int channel : track.noteChannels) {
+        if (channel == 9) continue;
+        EXPECT_TRUE(track.programChannels.contains(channel)) << "channel " << channel;
+      }
     }
   }
 }

@@ -1,0 +1,341 @@
+#include "Bmp.h"
+#include "Generator.h"
+#include "Manifest.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace artgen;
+namespace fs = std::filesystem;
+
+bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
+
+// A generated picture read back through SDL, as 0xRRGGBB pixels.
+struct Picture {
+    int width = 0, height = 0, bitsPerPixel = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Picture loadPicture(const fs::path& file)
+{
+    Picture p;
+    SDL_Surface* raw = SDL_LoadBMP(file.string().c_str());
+    if (!raw)
+        return p;
+    p.bitsPerPixel = raw->format->BitsPerPixel;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(raw);
+    if (!argb)
+        return p;
+    p.width = argb->w;
+    p.height = argb->h;
+    for (int y = 0; y < p.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(argb->pixels) +
+                                                                 std::size_t(y) * argb->pitch);
+        for (int x = 0; x < p.width; ++x)
+            p.pixels.push_back(row[x] & 0xFFFFFF);
+    }
+    SDL_FreeSurface(argb);
+    return p;
+}
+
+struct FrameStats {
+    int keyPixels = 0, opaquePixels = 0;
+    std::set<std::uint32_t> colours;
+};
+
+FrameStats frameStats(const Picture& p, const ArtEntry& e, int k)
+{
+    const int perRow = e.width / e.frameWidth;
+    const int x0 = (k % perRow) * e.frameWidth, y0 = (k / perRow) * e.frameHeight;
+    FrameStats s;
+    for (int y = y0; y < y0 + e.frameHeight; ++y)
+        for (int x = x0; x < x0 + e.frameWidth; ++x) {
+            const std::uint32_t c = p.at(x, y);
+            if (e.colourKey != kKeyNone && c == (e.colourKey & 0xFFFFFF))
+                ++s.keyPixels;
+            else
+                ++s.opaquePixels;
+            s.colours.insert(c);
+        }
+    return s;
+}
+
+bool framesDiffer(const Picture& p, const ArtEntry& e, int a, int b)
+{
+    const int perRow = e.width / e.frameWidth;
+    for (int y = 0; y < e.frameHeight; ++y)
+        for (int x = 0; x < e.frameWidth; ++x)
+            if (p.at((a % perRow) * e.frameWidth + x, (a / perRow) * e.frameHeight + y) !=
+                p.at((b % perRow) * e.frameWidth + x, (b / perRow) * e.frameHeight + y))
+                return true;
+    return false;
+}
+
+// Alpha of every pixel of a canvas, row by row.
+std::vector<int> alphas(const Canvas& c)
+{
+    cairo_surface_flush(c.surface());
+    std::vector<int> out;
+    const unsigned char* data = cairo_image_surface_get_data(c.surface());
+    const int stride = cairo_image_surface_get_stride(c.surface());
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            out.push_back(int(reinterpret_cast<const std::uint32_t*>(data + std::size_t(y) * stride)[x] >> 24));
+    return out;
+}
+
+TEST(ArtCanvas, FramesAreCellsRowByRow)
+{
+    Canvas c(256, 256, 32, 64);
+    EXPECT_EQ(c.framesPerRow(), 8);
+    EXPECT_EQ(c.frameCapacity(), 32);
+    EXPECT_EQ(c.frameOrigin(7).x, 224);
+    EXPECT_EQ(c.frameOrigin(7).y, 0);
+    EXPECT_EQ(c.frameOrigin(8).x, 0);
+    EXPECT_EQ(c.frameOrigin(8).y, 64);
+    EXPECT_EQ(c.frameOrigin(29).x, 160);
+    EXPECT_EQ(c.frameOrigin(29).y, 192);
+
+    // Painting everything inside frame 9 covers exactly its cell, nothing of its neighbours.
+    c.drawFrame(9, [&] {
+        cairo_set_source_rgb(c.cr(), 1, 1, 1);
+        cairo_paint(c.cr());
+    });
+    const auto a = alphas(c);
+    int covered = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const bool inCell = x >= 32 && x < 64 && y >= 64 && y < 128;
+            if (a[y * 256 + x] > 0) {
+                ++covered;
+                EXPECT_TRUE(inCell) << "paint leaked to " << x << "," << y;
+            }
+        }
+    EXPECT_EQ(covered, 32 * 64);
+}
+
+TEST(ArtCanvas, LetteringShrinksToTheWidthItIsGiven)
+{
+    // A label longer than its button must shrink into it rather than spill over the ends.
+    Canvas c(240, 40, 240, 40);
+    TextStyle style;
+    style.size = 24;
+    style.shadowDx = 2, style.shadowDy = 2;
+    const double used = c.text("A label far too long for its button", 120, 20, style, 120);
+    EXPECT_LE(used, 121);
+    EXPECT_GT(used, 100);
+    const auto a = alphas(c);
+    int inked = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 240; ++x)
+            if (a[y * 240 + x] > 0) {
+                ++inked;
+                EXPECT_TRUE(x >= 58 && x < 182) << "ink at " << x << "," << y;
+            }
+    EXPECT_GT(inked, 200);
+}
+
+TEST(ArtManifest, EntriesAreWellFormed)
+{
+    std::set<std::string> names;
+    for (const ArtEntry& e : manifest()) {
+        SCOPED_TRACE(e.name);
+        EXPECT_TRUE(names.insert(e.name).second) << "listed twice";
+        EXPECT_TRUE(isPowerOfTwo(e.width));
+        EXPECT_TRUE(isPowerOfTwo(e.height));
+        ASSERT_GT(e.frameWidth, 0);
+        ASSERT_GT(e.frameHeight, 0);
+        ASSERT_LE(e.frameWidth, e.width);
+        ASSERT_LE(e.frameHeight, e.height);
+        EXPECT_GE(e.frameCount, 1);
+        EXPECT_LE(e.frameCount, (e.width / e.frameWidth) * (e.height / e.frameHeight)) << "frames do not fit";
+        EXPECT_TRUE(e.colourKey == kKeyNone || e.colourKey == kKeyBlack || e.colourKey == kKeyRed ||
+                    e.colourKey == kKeyGreen || e.colourKey == kKeyWhite);
+        EXPECT_NE(e.draw, nullptr);
+    }
+    ASSERT_NE(findArt("Dude"), nullptr);
+    EXPECT_STREQ(findArt("Dude")->name, "Dude");
+    EXPECT_EQ(findArt("NoSuchPicture"), nullptr);
+}
+
+// The key rule on hand-made pixels, for every key: clear and faint pixels become exactly the key,
+// solid pixels never do, even when they were drawn in the key colour itself.
+TEST(ArtKeyRule, TransparentBecomesKeyAndOpaqueNeverDoes)
+{
+    for (std::uint32_t key : {kKeyBlack, kKeyRed, kKeyGreen, kKeyWhite}) {
+        SCOPED_TRACE(key);
+        Canvas c(4, 1, 4, 1);
+        cairo_t* cr = c.cr();
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_rgba(cr, ((key >> 16) & 0xFF) / 255.0, ((key >> 8) & 0xFF) / 255.0, (key & 0xFF) / 255.0, 1);
+        cairo_rectangle(cr, 1, 0, 1, 1);  // pixel 1: solid key colour
+        cairo_fill(cr);
+        cairo_set_source_rgba(cr, 1, 1, 0, 0.4);  // pixel 2: a faint edge
+        cairo_rectangle(cr, 2, 0, 1, 1);
+        cairo_fill(cr);
+        cairo_set_source_rgba(cr, 1, 1, 0, 0.8);  // pixel 3: a mostly covered edge
+        cairo_rectangle(cr, 3, 0, 1, 1);
+        cairo_fill(cr);
+
+        const auto rgb = flattenToRgb(c.surface(), key);
+        ASSERT_EQ(rgb.size(), 12u);
+        auto pixel = [&](int i) { return (std::uint32_t(rgb[i * 3]) << 16) | (rgb[i * 3 + 1] << 8) | rgb[i * 3 + 2]; };
+        const std::uint32_t k = key & 0xFFFFFF;
+        EXPECT_EQ(pixel(0), k);
+        EXPECT_NE(pixel(1), k);
+        for (int ch = 0; ch < 3; ++ch)
+            EXPECT_LE(std::abs(int(rgb[3 + ch]) - int((k >> (16 - 8 * ch)) & 0xFF)), 1) << "nudged by more than a step";
+        EXPECT_EQ(pixel(2), k);
+        EXPECT_NE(pixel(3), k);
+        // Blended over the dark matte: yellow, a little darkened.
+        EXPECT_GT(rgb[9], 190);
+        EXPECT_GT(rgb[10], 190);
+        EXPECT_LT(rgb[11], 40);
+    }
+}
+
+TEST(ArtKeyRule, UnkeyedPicturesHaveNoHoles)
+{
+    Canvas c(2, 1, 2, 1);
+    const auto rgb = flattenToRgb(c.surface(), kKeyNone);  // nothing drawn at all
+    ASSERT_EQ(rgb.size(), 6u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(rgb[i * 3], kMatte[0]);
+        EXPECT_EQ(rgb[i * 3 + 1], kMatte[1]);
+        EXPECT_EQ(rgb[i * 3 + 2], kMatte[2]);
+    }
+}
+
+TEST(ArtGenerator, ReportsPicturesItCannotWrite)
+{
+    // A file where the Art folder should be: nothing can be written, and the run must say so.
+    const fs::path dir = fs::temp_directory_path() / ("ilvys-artgen-blocked-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    std::ofstream(dir / "Art") << "not a folder";
+    std::ostringstream err;
+    EXPECT_GT(generateAll(dir, err), 0);
+    EXPECT_NE(err.str().find("Art"), std::string::npos);
+    fs::remove_all(dir);
+}
+
+class GeneratedArt : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir_ = fs::temp_directory_path() / ("ilvys-artgen-test-" + std::to_string(getpid()));
+        fs::remove_all(dir_);
+        std::ostringstream err;
+        failures_ = generateAll(dir_, err);
+        errors_ = err.str();
+    }
+    static void TearDownTestSuite() { fs::remove_all(dir_); }
+
+    static Picture load(const ArtEntry& e) { return loadPicture(dir_ / "Art" / (std::string(e.name) + ".bmp")); }
+
+    static inline fs::path dir_;
+    static inline int failures_ = -1;
+    static inline std::string errors_;
+};
+
+TEST(ArtGenerator, RunsInWellUnderASecondOrTwo)
+{
+    // It runs on every build; a slow drawing routine would be felt by everyone.
+    const fs::path dir = fs::temp_directory_path() / ("ilvys-artgen-timed-" + std::to_string(getpid()));
+    std::ostringstream err;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(generateAll(dir, err), 0) << err.str();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    fs::remove_all(dir);
+}
+
+TEST_F(GeneratedArt, EveryEntryIsWrittenAtItsSize)
+{
+    EXPECT_EQ(failures_, 0) << errors_;
+    for (const ArtEntry& e : manifest()) {
+        SCOPED_TRACE(e.name);
+        const Picture p = load(e);
+        ASSERT_FALSE(p.pixels.empty()) << "missing or unreadable";
+        EXPECT_EQ(p.width, e.width);
+        EXPECT_EQ(p.height, e.height);
+        EXPECT_EQ(p.bitsPerPixel, 24);
+    }
+}
+
+TEST_F(GeneratedArt, EveryUsedFrameHasAPictureAndKeysAreExact)
+{
+    for (const ArtEntry& e : manifest()) {
+        const Picture p = load(e);
+        ASSERT_FALSE(p.pixels.empty()) << e.name;
+        int keyPixels = 0;
+        for (int k = 0; k < e.frameCount; ++k) {
+            SCOPED_TRACE(std::string(e.name) + " frame " + std::to_string(k));
+            const FrameStats s = frameStats(p, e, k);
+            keyPixels += s.keyPixels;
+            // Something is drawn: a fair share of solid pixels in more than a couple of colours.
+            EXPECT_GE(s.opaquePixels, e.frameWidth * e.frameHeight / 16);
+            EXPECT_GE(s.colours.size(), std::min<std::size_t>(3, e.frameWidth * e.frameHeight / 4));
+        }
+        if (e.colourKey != kKeyNone) {
+            EXPECT_GT(keyPixels, 0) << e.name << ": keyed, but nothing is see-through";
+        }
+    }
+}
+
+TEST_F(GeneratedArt, AnimationFramesDiffer)
+{
+    struct Group {
+        const char* name;
+        int first, last;
+    };
+    // Walks and the teleport are compared pairwise; the ball must change on every step of its roll;
+    // every three-state button must show each state differently.
+    std::vector<Group> groups = {{"Dude", 8, 11}, {"Dude", 12, 15}, {"Dude", 16, 19}, {"Dude", 20, 23},
+                                 {"Dude", 24, 25}, {"Dude", 25, 28}, {"Ball5", 0, 3}};
+    for (const ArtEntry& e : manifest()) {
+        if (e.frameCount == 3)
+            groups.push_back({e.name, 0, 2});
+    }
+    for (const Group& g : groups) {
+        const ArtEntry* e = findArt(g.name);
+        ASSERT_NE(e, nullptr) << g.name;
+        const Picture p = load(*e);
+        for (int a = g.first; a <= g.last; ++a)
+            for (int b = a + 1; b <= g.last; ++b)
+                EXPECT_TRUE(framesDiffer(p, *e, a, b)) << g.name << " frames " << a << " and " << b;
+    }
+    // The idle loop breathes: each step of it changes the picture.
+    const ArtEntry* dude = findArt("Dude");
+    const Picture p = load(*dude);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_TRUE(framesDiffer(p, *dude, k, k + 1)) << "idle frames " << k << " and " << k + 1;
+    EXPECT_TRUE(framesDiffer(p, *dude, 29, 0)) << "cheering looks like standing";
+}
+
+TEST_F(GeneratedArt, PointerTipIsTheTopLeftPixel)
+{
+    const ArtEntry* e = findArt("Cursor2");
+    ASSERT_NE(e, nullptr);
+    const Picture p = load(*e);
+    const std::uint32_t key = e->colourKey & 0xFFFFFF;
+    EXPECT_NE(p.at(0, 0), key) << "the hotspot would point at nothing";
+    EXPECT_EQ(p.at(e->width - 1, 0), key);
+    EXPECT_EQ(p.at(0, e->height - 1), key);
+    EXPECT_EQ(p.at(e->width - 1, e->height - 1), key);
+}
+
+}  // namespace
