@@ -3,12 +3,15 @@
 #include <cstring>
 
 #include "game/CreditsScreen.h"
+#include "game/InformationScreen.h"
 #include "game/MainMenuScreen.h"
 #include "game/Panels.h"
 #include "game/Scenes.h"
 #include "game/Settings.h"
 #include "game/TitleScreen.h"
 #include "persistence/GameRecord.h"
+#include "persistence/HallOfFameScreen.h"
+#include "persistence/NameEntryScreen.h"
 
 GameApp::GameApp() {
   std::strcpy(caption, "Ilvy's Mission");
@@ -46,6 +49,9 @@ void GameApp::freeScreens() {
   titleScreen.reset();
   mainMenuScreen.reset();
   creditsScreen.reset();
+  informationScreen.reset();
+  nameEntryScreen.reset();
+  hallOfFameScreen.reset();
   quitDialog.reset();
   backContinuePanel.reset();
   cursor.sheet.Destroy();

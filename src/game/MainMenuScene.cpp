@@ -13,10 +13,21 @@ void createMenuScreen(GameApp& game) {
   restartTitleMusicIfAsked(game);
 }
 
-// Start New Game, Hall of Fame, Load Game and Information lead to screens that are not part of the
-// game yet; until they are, those buttons do nothing.
+// Load Game leads to a screen that is not part of the game yet; until it is, it does nothing.
 void runButton(GameApp& game, int id) {
   switch (id) {
+    case MainMenuScreen::kStartNewGame:
+      game.score = 0;
+      game.gemCount = 0;
+      game.currentScene = NameEntryScene;
+      game.sceneChange = 1;
+      break;
+    case MainMenuScreen::kHallOfFame:
+      openOver(game, HallOfFameScene);
+      break;
+    case MainMenuScreen::kInformation:
+      openOver(game, InformationScene);
+      break;
     case MainMenuScreen::kCredits:
       openOver(game, CreditsScene);
       break;

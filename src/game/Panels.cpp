@@ -16,16 +16,19 @@ void ButtonRule::hover(const ButtonPlace* places, uint8_t* frames, int count, in
   }
 }
 
-void ButtonRule::press(const ButtonPlace* places, uint8_t* frames, int count, int px, int py,
-                       const InputDevice& mouse) {
-  if (!mouse.ButtonHit(0) && !mouse.ButtonHit(1)) return;
+int ButtonRule::press(const ButtonPlace* places, uint8_t* frames, int count, int px, int py,
+                      const InputDevice& mouse) {
+  if (!mouse.ButtonHit(0) && !mouse.ButtonHit(1)) return 0;
+  int pressed = 0;
   for (int i = 0; i < count; ++i) {
     const ButtonPlace& b = places[i];
     if (!InRect(b.x, b.y, b.width, b.height, px, py)) continue;
-    selected = static_cast<uint8_t>(i + 1);
+    pressed = i + 1;
+    selected = static_cast<uint8_t>(pressed);
     frames[i] = 2;
     pressLock = 1;
   }
+  return pressed;
 }
 
 int ButtonRule::act(InputDevice& mouse) {

@@ -25,7 +25,8 @@ struct ButtonRule {
   uint8_t pressLock = 0;
 
   void hover(const ButtonPlace* places, uint8_t* frames, int count, int px, int py);
-  void press(const ButtonPlace* places, uint8_t* frames, int count, int px, int py, const InputDevice& mouse);
+  // Returns the id of the button pressed this frame, or 0.
+  int press(const ButtonPlace* places, uint8_t* frames, int count, int px, int py, const InputDevice& mouse);
   // The id of the button that acts this frame, or 0.
   int act(InputDevice& mouse);
   void endFrame() { hovered = 0; }

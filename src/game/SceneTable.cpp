@@ -12,6 +12,9 @@ constexpr SceneEntry kScenes[] = {
     {MainMenuScene, "MainMenuScene"},
     {CreditsScene, "CreditsScene"},
     {QuitScene, "QuitScene"},
+    {InformationScene, "InformationScene"},
+    {NameEntryScene, "NameEntryScene"},
+    {HallOfFameScene, "HallOfFameScene"},
 };
 }  // namespace
 

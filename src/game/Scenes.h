@@ -6,6 +6,9 @@ void BootScene(GameApp& game);
 void MainMenuScene(GameApp& game);
 void CreditsScene(GameApp& game);
 void QuitScene(GameApp& game);
+void InformationScene(GameApp& game);
+void NameEntryScene(GameApp& game);
+void HallOfFameScene(GameApp& game);
 
 // The table of scenes: each routine with its name.
 const char* sceneName(SceneRoutine scene);

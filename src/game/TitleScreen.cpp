@@ -1,5 +1,7 @@
 #include "game/TitleScreen.h"
 
+#include "game/IdleAnimation.h"
+
 void TitleScreen::Load(GraphicsDevice* graphics) {
   figures.Create(graphics, 4);
   figures.Load(0, "Art/Dude.bmp", 32, 64, kKeyBlack, 25);
@@ -37,21 +39,7 @@ void TitleScreen::Reset() {
 void TitleScreen::Animate() {
   if (ballRoll.fires(100)) ballFrame = (ballFrame + 1) % 4;
 
-  // Idle: frames 0..7 and back down again.
-  if (dudeMode == 0 && idleTimer.fires(450)) {
-    if (dudeFrame > 7) dudeFrame = 7;
-    if (dudeRising) {
-      if (++dudeFrame == 8) {
-        dudeFrame = 7;
-        dudeRising = 0;
-      }
-    } else if (dudeFrame == 0) {
-      dudeFrame = 1;
-      dudeRising = 1;
-    } else {
-      --dudeFrame;
-    }
-  }
+  if (dudeMode == 0 && idleTimer.fires(450)) stepIdleFrame(dudeFrame, dudeRising);
 
   // Running left: frames 8..11 and back.
   if (dudeMode == 2 && walkTimer.fires(70)) {

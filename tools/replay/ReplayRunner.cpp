@@ -61,6 +61,14 @@ bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
     if (actual != name) return fail("expected scene " + name + ", but the scene is " + actual);
     return true;
   }
+  if (what == "state") {
+    // The rest of the line must appear word for word in the state the `state` command writes.
+    std::string wanted;
+    std::getline(args >> std::ws, wanted);
+    while (!wanted.empty() && wanted.back() == ' ') wanted.pop_back();
+    if (stateJson(game).find(wanted) == std::string::npos) return fail("the state does not hold " + wanted);
+    return true;
+  }
   return fail("unknown expectation " + what);
 }
 

@@ -3,6 +3,10 @@
 #include <sstream>
 
 #include "game/GameApp.h"
+#include "game/InformationScreen.h"
+#include "game/MainMenuScreen.h"
+#include "persistence/HallOfFameScreen.h"
+#include "persistence/NameEntryScreen.h"
 #include "game/Scenes.h"
 #include "persistence/GameRecord.h"
 
@@ -68,6 +72,16 @@ std::string stateJson(const GameApp& game) {
       << "  \"audio\": {\"effect\": " << audioRequest(game.sound.lastRequest)
       << ", \"music\": " << audioRequest(game.music.lastRequest) << "}";
   if (game.gameRecord) out << ",\n  \"record\": " << recordJson(*game.gameRecord);
+  if (const MainMenuScreen* menu = game.mainMenuScreen.get())
+    out << ",\n  \"mainMenu\": {\"letterCount\": " << +menu->letterCount << ", \"buttonScale\": " << menu->buttonScale
+        << ", \"pillar1Y\": " << menu->pillar1Y << ", \"cometY\": " << numbers(menu->cometY, 5) << "}";
+  if (const InformationScreen* info = game.informationScreen.get())
+    out << ",\n  \"information\": {\"page\": " << +info->page << ", \"backdrop\": " << +info->backdrop << "}";
+  if (const NameEntryScreen* entry = game.nameEntryScreen.get())
+    out << ",\n  \"nameEntry\": {\"name\": " << numbers(entry->name, kNameSlots) << "}";
+  if (const HallOfFameScreen* hall = game.hallOfFameScreen.get())
+    out << ",\n  \"hallOfFame\": {\"rowUsed\": " << numbers(hall->rowUsed, kHallEntries)
+        << ", \"rowScore\": " << numbers(hall->rowScore, kHallEntries) << "}";
   out << "\n}\n";
   return out.str();
 }

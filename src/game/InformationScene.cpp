@@ -1,0 +1,79 @@
+#include "game/InformationScreen.h"
+#include "game/SceneFrame.h"
+#include "game/Scenes.h"
+#include "persistence/GameRecord.h"
+#include "platform/KeyCodes.h"
+
+namespace {
+constexpr uint8_t kOpenedFromWorld = 2;
+constexpr uint8_t kRestoreQuest = 2;
+
+void leave(GameApp& game) {
+  changeScene(game, MainMenuScene);
+  if (game.gameRecord->worldReturn == kOpenedFromWorld) game.gameRecord->transferState = kRestoreQuest;
+}
+
+void runButtons(GameApp& game, InformationScreen& info) {
+  InputDevice& mouse = game.cursor.mouse;
+  const int x = game.cursor.x, y = game.cursor.y;
+  info.rule.hover(InformationScreen::kHoverPlaces, info.frames, 3, x, y);
+  info.rule.press(InformationScreen::kPressPlaces, info.frames, 3, x, y, mouse);
+  switch (info.rule.act(mouse)) {
+    case InformationScreen::kBack:
+      leave(game);
+      break;
+    case InformationScreen::kPrevious:
+      info.turnPage(-1);
+      break;
+    case InformationScreen::kNext:
+      info.turnPage(+1);
+      break;
+    default:
+      break;
+  }
+}
+}  // namespace
+
+void InformationScene(GameApp& game) {
+  if (game.sceneChange) {
+    game.sceneChange = 0;
+    startSceneClock(game);
+  }
+  beginSceneFrame(game);
+  if (!game.backContinuePanel) {
+    game.backContinuePanel = std::make_unique<BackContinuePanel>();
+    game.backContinuePanel->Load(&game.graphics);
+  }
+  if (!game.informationScreen) {
+    game.informationScreen = std::make_unique<InformationScreen>();
+    game.informationScreen->Load(&game.graphics);
+    restartTitleMusicIfAsked(game);
+  }
+  InformationScreen& info = *game.informationScreen;
+
+  game.keyboard.Acquire(1);
+  game.keyboard.Poll();
+  for (const uint8_t key : {kKeyBackspace, kKeyEscape}) {
+    if (game.keyboard.KeyHit(key)) {
+      game.keyboard.SetLatch(key, 1);
+      leave(game);
+    }
+  }
+  runButtons(game, info);
+  info.Animate();
+  info.Draw(game.backContinuePanel.get(), game.sceneSeconds);
+  info.rule.endFrame();
+  runSceneClock(game);
+  drawFpsOverlay(game, 20, 560);
+
+  if (game.sceneChange) {
+    game.informationScreen.reset();
+    GameRecord& record = *game.gameRecord;
+    if (record.worldReturn == kOpenedFromWorld) {
+      record.worldReturn = 0;
+      if (SceneRoutine world = worldSceneOfQuest(game.questNumber)) game.currentScene = world;
+    }
+    deletePacers(game);
+  }
+  endSceneFrame(game, true);
+}
