@@ -2,6 +2,8 @@
 
 #include "draw/Draw.h"
 
+#include <vector>
+
 namespace artgen {
 
 namespace {
@@ -53,11 +55,21 @@ const ArtEntry kArt[] = {
 
 }  // namespace
 
-std::span<const ArtEntry> manifest() { return kArt; }
+std::span<const ArtEntry> manifest()
+{
+    // The front-end's table above, then the tables of the other parts of the game, joined once.
+    static const std::vector<ArtEntry> all = [] {
+        std::vector<ArtEntry> joined(std::begin(kArt), std::end(kArt));
+        for (std::span<const ArtEntry> part : {worldArt(), storyArt()})
+            joined.insert(joined.end(), part.begin(), part.end());
+        return joined;
+    }();
+    return all;
+}
 
 const ArtEntry* findArt(std::string_view name)
 {
-    for (const ArtEntry& e : kArt)
+    for (const ArtEntry& e : manifest())
         if (name == e.name)
             return &e;
     return nullptr;

@@ -21,6 +21,11 @@ struct ArtEntry {
     DrawRoutine draw;
 };
 
+// The pictures of the quests (objects, heads-up bar, in-game menu, scenery) and of the story
+// screens (briefing, result, saving and loading, mission), each table in its own file.
+std::span<const ArtEntry> worldArt();
+std::span<const ArtEntry> storyArt();
+
 // Every picture the generator writes.
 std::span<const ArtEntry> manifest();
 
