@@ -18,10 +18,7 @@ constexpr uint32_t kTitleSeconds = 8;
 enum BootState : uint8_t { kMeasuring = 0, kMeasured = 1, kToMenu = 2, kToQuit = 3 };
 
 void createLongLivedObjects(GameApp& game) {
-  if (!game.backContinuePanel) {
-    game.backContinuePanel = std::make_unique<BackContinuePanel>();
-    game.backContinuePanel->Load(&game.graphics);
-  }
+  ensureBackContinuePanel(game);
   if (!game.settings) {
     game.settings = std::make_unique<Settings>();
     game.settings->Read();
@@ -33,16 +30,9 @@ void createLongLivedObjects(GameApp& game) {
 }
 
 void readTitleInput(GameApp& game) {
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  if (game.keyboard.KeyHit(kKeyEnter)) {
-    game.keyboard.SetLatch(kKeyEnter, 1);
-    game.sceneChange = kToMenu;
-  }
-  if (game.keyboard.KeyHit(kKeyEscape)) {
-    game.keyboard.SetLatch(kKeyEscape, 1);
-    game.sceneChange = kToQuit;
-  }
+  pollKeyboard(game);
+  if (takeKey(game, kKeyEnter)) game.sceneChange = kToMenu;
+  if (takeKey(game, kKeyEscape)) game.sceneChange = kToQuit;
   InputDevice& mouse = game.cursor.mouse;
   if (mouse.ButtonHit(0) || mouse.ButtonHit(1)) {
     game.sceneChange = kToMenu;

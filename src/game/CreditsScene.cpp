@@ -8,10 +8,7 @@ void backToMenu(GameApp& game) { changeScene(game, MainMenuScene); }
 }  // namespace
 
 void CreditsScene(GameApp& game) {
-  if (game.sceneChange) {
-    game.sceneChange = 0;
-    game.frameValid = 0;
-  }
+  enterScene(game);
   beginSceneFrame(game);
   if (!game.creditsScreen) {
     game.creditsScreen = std::make_unique<CreditsScreen>();
@@ -19,14 +16,9 @@ void CreditsScene(GameApp& game) {
   }
   CreditsScreen& credits = *game.creditsScreen;
 
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  for (const uint8_t key : {kKeyBackspace, kKeyEscape}) {
-    if (game.keyboard.KeyHit(key)) {
-      game.keyboard.SetLatch(key, 1);
-      backToMenu(game);
-    }
-  }
+  pollKeyboard(game);
+  for (const uint8_t key : {kKeyBackspace, kKeyEscape})
+    if (takeKey(game, key)) backToMenu(game);
 
   InputDevice& mouse = game.cursor.mouse;
   credits.rule.hover(&CreditsScreen::kBackPlace, &credits.backFrame, 1, game.cursor.x, game.cursor.y);

@@ -40,10 +40,7 @@ void InformationScene(GameApp& game) {
     startSceneClock(game);
   }
   beginSceneFrame(game);
-  if (!game.backContinuePanel) {
-    game.backContinuePanel = std::make_unique<BackContinuePanel>();
-    game.backContinuePanel->Load(&game.graphics);
-  }
+  ensureBackContinuePanel(game);
   if (!game.informationScreen) {
     game.informationScreen = std::make_unique<InformationScreen>();
     game.informationScreen->Load(&game.graphics);
@@ -51,14 +48,9 @@ void InformationScene(GameApp& game) {
   }
   InformationScreen& info = *game.informationScreen;
 
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  for (const uint8_t key : {kKeyBackspace, kKeyEscape}) {
-    if (game.keyboard.KeyHit(key)) {
-      game.keyboard.SetLatch(key, 1);
-      leave(game);
-    }
-  }
+  pollKeyboard(game);
+  for (const uint8_t key : {kKeyBackspace, kKeyEscape})
+    if (takeKey(game, key)) leave(game);
   runButtons(game, info);
   info.Animate();
   info.Draw(game.backContinuePanel.get(), game.sceneSeconds);

@@ -50,12 +50,8 @@ void MainMenuScene(GameApp& game) {
   StepPacer& fast = pacer(game, 0);
   StepPacer& slow = pacer(game, 1);
 
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  if (game.keyboard.KeyHit(kKeyEscape)) {
-    game.keyboard.SetLatch(kKeyEscape, 1);
-    changeScene(game, QuitScene);
-  }
+  pollKeyboard(game);
+  if (takeKey(game, kKeyEscape)) changeScene(game, QuitScene);
 
   InputDevice& mouse = game.cursor.mouse;
   menu.rule.hover(MainMenuScreen::kPlaces, menu.buttonFrame, MainMenuScreen::kButtons, game.cursor.x, game.cursor.y);

@@ -16,10 +16,7 @@ void goBack(GameApp& game) {
 }  // namespace
 
 void QuitScene(GameApp& game) {
-  if (game.sceneChange) {
-    game.sceneChange = 0;
-    game.frameValid = 0;
-  }
+  enterScene(game);
   beginSceneFrame(game);
   if (!game.quitDialog) {
     game.quitDialog = std::make_unique<QuitDialog>();
@@ -28,18 +25,10 @@ void QuitScene(GameApp& game) {
   }
   QuitDialog& dialog = *game.quitDialog;
 
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  for (const uint8_t key : {kKeyBackspace, kKeyEscape}) {
-    if (game.keyboard.KeyHit(key)) {
-      game.keyboard.SetLatch(key, 1);
-      goBack(game);
-    }
-  }
-  if (game.keyboard.KeyHit(kKeyEnter)) {
-    game.keyboard.SetLatch(kKeyEnter, 1);
-    game.PostQuitMessage();
-  }
+  pollKeyboard(game);
+  for (const uint8_t key : {kKeyBackspace, kKeyEscape})
+    if (takeKey(game, key)) goBack(game);
+  if (takeKey(game, kKeyEnter)) game.PostQuitMessage();
 
   InputDevice& mouse = game.cursor.mouse;
   dialog.Hover(game.cursor.x, game.cursor.y);

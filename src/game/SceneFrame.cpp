@@ -2,9 +2,33 @@
 
 #include <cstdio>
 
+#include "game/Panels.h"
 #include "game/Settings.h"
 #include "persistence/GameRecord.h"
 #include "platform/Clock.h"
+
+void enterScene(GameApp& game) {
+  if (!game.sceneChange) return;
+  game.sceneChange = 0;
+  game.frameValid = 0;
+}
+
+void pollKeyboard(GameApp& game) {
+  game.keyboard.Acquire(1);
+  game.keyboard.Poll();
+}
+
+bool takeKey(GameApp& game, uint8_t key) {
+  if (!game.keyboard.KeyHit(key)) return false;
+  game.keyboard.SetLatch(key, 1);
+  return true;
+}
+
+void ensureBackContinuePanel(GameApp& game) {
+  if (game.backContinuePanel) return;
+  game.backContinuePanel = std::make_unique<BackContinuePanel>();
+  game.backContinuePanel->Load(&game.graphics);
+}
 
 void beginSceneFrame(GameApp& game) {
   game.BeginFrame();

@@ -4,6 +4,9 @@
 // The steps every scene runs each frame, in this order: entry, preamble, creation, input, logic and
 // drawing, leaving, scene clock, freeing, overlay, epilogue.
 
+// The entry step of most scenes: a scene just switched to clears the flag and takes no frame
+// measurement on this first frame.
+void enterScene(GameApp& game);
 // Frame timer, pointer, begin the device frame and clear it to black.
 void beginSceneFrame(GameApp& game);
 // Present the frame: the pointer (when the scene shows one), end, present, frame timer.
@@ -22,6 +25,12 @@ void startTitleMusic(GameApp& game);
 void restartTitleMusicIfAsked(GameApp& game);
 // Marks a freshly created screen: no frame measurement yet, the scene clock starts again.
 void startSceneClock(GameApp& game);
+// Reads the keyboard for this frame.
+void pollKeyboard(GameApp& game);
+// An edge-triggered key press: true once per press, the key then stays latched until released.
+bool takeKey(GameApp& game, uint8_t key);
+// The Back and Continue button art every screen shares, made by the first screen that needs it.
+void ensureBackContinuePanel(GameApp& game);
 // Creates the pacer when missing, with the measured machine speed as its reference.
 StepPacer& pacer(GameApp& game, int index);
 void deletePacers(GameApp& game);

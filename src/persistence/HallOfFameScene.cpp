@@ -4,10 +4,7 @@
 #include "platform/KeyCodes.h"
 
 void HallOfFameScene(GameApp& game) {
-  if (game.sceneChange) {
-    game.sceneChange = 0;
-    game.frameValid = 0;
-  }
+  enterScene(game);
   beginSceneFrame(game);
   if (!game.hallOfFameScreen) {
     game.hallOfFameScreen = std::make_unique<HallOfFameScreen>();
@@ -16,14 +13,9 @@ void HallOfFameScene(GameApp& game) {
   }
   HallOfFameScreen& hall = *game.hallOfFameScreen;
 
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  if (game.keyboard.KeyHit(kKeyBackspace)) {
-    game.keyboard.SetLatch(kKeyBackspace, 1);
-    changeScene(game, MainMenuScene);
-  }
-  if (game.keyboard.KeyHit(kKeyEscape)) {
-    game.keyboard.SetLatch(kKeyEscape, 1);
+  pollKeyboard(game);
+  if (takeKey(game, kKeyBackspace)) changeScene(game, MainMenuScene);
+  if (takeKey(game, kKeyEscape)) {
     game.currentScene = MainMenuScene;
     game.sceneChange = 1;
   }

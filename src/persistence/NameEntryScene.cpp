@@ -31,20 +31,14 @@ void accept(GameApp& game, const NameEntryScreen& screen) {
 }
 
 // A key hit is always taken (latched), even when this frame's one edit has been used.
-bool hit(GameApp& game, uint8_t key) {
-  if (!game.keyboard.KeyHit(key)) return false;
-  game.keyboard.SetLatch(key, 1);
-  return true;
-}
-
 void type(GameApp& game, NameEntryScreen& screen) {
   const bool shift = (game.keyboard.state[kKeyLeftShift] & 0x80) || (game.keyboard.state[kKeyRightShift] & 0x80);
-  if (hit(game, kKeySpace) && screen.edit()) typeGlyph(screen.name, kGlyphBlank);
+  if (takeKey(game, kKeySpace) && screen.edit()) typeGlyph(screen.name, kGlyphBlank);
   for (int letter = 0; letter < 26; ++letter)
-    if (hit(game, kLetterKeys[letter]) && screen.edit()) typeLetter(screen.name, letter, shift);
-  if (hit(game, kKeyPeriod) && screen.edit()) typeGlyph(screen.name, kGlyphFullStop);
+    if (takeKey(game, kLetterKeys[letter]) && screen.edit()) typeLetter(screen.name, letter, shift);
+  if (takeKey(game, kKeyPeriod) && screen.edit()) typeGlyph(screen.name, kGlyphFullStop);
   for (const uint8_t key : {kKeyBackspace, kKeyPad0})
-    if (hit(game, key) && screen.edit()) deleteGlyph(screen.name);
+    if (takeKey(game, key) && screen.edit()) deleteGlyph(screen.name);
 }
 
 void runButtons(GameApp& game, NameEntryScreen& screen) {
@@ -76,17 +70,13 @@ void NameEntryScene(GameApp& game) {
   }
   beginSceneFrame(game);
   StepPacer& hands = pacer(game, 1);
-  if (!game.backContinuePanel) {
-    game.backContinuePanel = std::make_unique<BackContinuePanel>();
-    game.backContinuePanel->Load(&game.graphics);
-  }
+  ensureBackContinuePanel(game);
   if (!game.nameEntryScreen) createScreen(game);
   NameEntryScreen& screen = *game.nameEntryScreen;
 
-  game.keyboard.Acquire(1);
-  game.keyboard.Poll();
-  if (hit(game, kKeyEnter)) accept(game, screen);
-  if (hit(game, kKeyEscape)) {
+  pollKeyboard(game);
+  if (takeKey(game, kKeyEnter)) accept(game, screen);
+  if (takeKey(game, kKeyEscape)) {
     game.currentScene = MainMenuScene;
     game.sceneChange = 1;
   }
