@@ -1,7 +1,6 @@
 #include "game/Panels.h"
 #include "game/SceneFrame.h"
 #include "game/Scenes.h"
-#include "game/Settings.h"
 #include "game/TitleScreen.h"
 #include "persistence/GameRecord.h"
 #include "platform/KeyCodes.h"
@@ -16,18 +15,6 @@ constexpr uint32_t kTitleSeconds = 8;
 // `sceneChange` carries the scene's state: 0 measuring, 1 measured, 2 leaving for the menu, 3
 // leaving for the quit dialog.
 enum BootState : uint8_t { kMeasuring = 0, kMeasured = 1, kToMenu = 2, kToQuit = 3 };
-
-void createLongLivedObjects(GameApp& game) {
-  ensureBackContinuePanel(game);
-  if (!game.settings) {
-    game.settings = std::make_unique<Settings>();
-    game.settings->Read();
-  }
-  if (!game.gameRecord) {
-    game.gameRecord = std::make_unique<GameRecord>();
-    game.gameRecord->loadHallOfFame();
-  }
-}
 
 void readTitleInput(GameApp& game) {
   pollKeyboard(game);
@@ -44,7 +31,7 @@ void readTitleInput(GameApp& game) {
 
 void BootScene(GameApp& game) {
   beginSceneFrame(game);
-  createLongLivedObjects(game);
+  ensureLongLivedObjects(game);
   if (!game.titleScreen) {
     game.titleScreen = std::make_unique<TitleScreen>();
     game.titleScreen->Load(&game.graphics);

@@ -10,8 +10,26 @@
 #include "game/Settings.h"
 #include "game/TitleScreen.h"
 #include "persistence/GameRecord.h"
+#include "quests/PlayOrder.h"
+#include "quests/QuestPanel.h"
+#include "world/Dude.h"
+#include "world/QuestScenery.h"
+#include "world/WorldState.h"
 #include "persistence/HallOfFameScreen.h"
 #include "persistence/NameEntryScreen.h"
+
+WorldObjects::WorldObjects() = default;
+WorldObjects::~WorldObjects() = default;
+
+void WorldObjects::free() {
+  scenery.reset();
+  state.reset();
+  dude.reset();
+}
+
+void GameApp::freeWorlds() {
+  for (WorldObjects& world : worlds) world.free();
+}
 
 GameApp::GameApp() {
   std::strcpy(caption, "Ilvy's Mission");
@@ -44,17 +62,29 @@ int GameApp::Init() {
   return 1;
 }
 
-// Screens hold textures of the renderer, so they go before the graphics device does.
-void GameApp::freeScreens() {
+void GameApp::freeSceneScreens() {
   titleScreen.reset();
   mainMenuScreen.reset();
   creditsScreen.reset();
   informationScreen.reset();
   nameEntryScreen.reset();
   hallOfFameScreen.reset();
+  questPanel.reset();
   quitDialog.reset();
+}
+
+// Screens hold textures of the renderer, so they go before the graphics device does.
+void GameApp::freeAllScreens() {
+  freeSceneScreens();
+  freeWorlds();
   backContinuePanel.reset();
   cursor.sheet.Destroy();
+}
+
+WorldObjects* GameApp::runningWorld() {
+  const int world = worldOfQuest(questNumber);
+  if (!world || !worlds[world - 1].state) return nullptr;
+  return &worlds[world - 1];
 }
 
 int GameApp::Cleanup() {
@@ -63,7 +93,7 @@ int GameApp::Cleanup() {
   keyboard.Release();
   cursor.mouse.Release();
   input.Release();
-  freeScreens();
+  freeAllScreens();
   sound.Release();
   music.Release();
   audio.Release();

@@ -15,6 +15,10 @@ class HallOfFameScreen;
 class InformationScreen;
 class MainMenuScreen;
 class NameEntryScreen;
+class QuestPanel;
+class WorldState;
+class Dude;
+class QuestScenery;
 class QuitDialog;
 class Settings;
 class TitleScreen;
@@ -24,6 +28,17 @@ class TitleScreen;
 using SceneRoutine = void (*)(GameApp&);
 
 constexpr int kPacerCount = 7;
+constexpr int kWorldCount = 6;
+
+// The three objects of a running quest. They exist only while their world's scene runs.
+struct WorldObjects {
+  WorldObjects();
+  ~WorldObjects();
+  void free();
+  std::unique_ptr<QuestScenery> scenery;
+  std::unique_ptr<WorldState> state;
+  std::unique_ptr<Dude> dude;
+};
 constexpr const char* kTitleMusic = "Data/Music.mid";
 
 // The one game object: the platform members, everything that outlives a single screen, and the
@@ -47,6 +62,8 @@ class GameApp : public Application, public FrameTimer {
   MouseCursor cursor;
   std::unique_ptr<StepPacer> pacers[kPacerCount];
   std::unique_ptr<NameEntryScreen> nameEntryScreen;
+  std::unique_ptr<QuestPanel> questPanel;
+  WorldObjects worlds[kWorldCount];  // world 1 at index 0
   std::unique_ptr<QuitDialog> quitDialog;
   std::unique_ptr<Settings> settings;
   std::unique_ptr<TitleScreen> titleScreen;
@@ -68,6 +85,13 @@ class GameApp : public Application, public FrameTimer {
   uint32_t sceneSeconds = 0;
   uint32_t sceneStartMs = 0;
 
+  // Frees the scenery, world state and dude of every world, so each world starts its quest afresh.
+  void freeWorlds();
+  // Frees every scene's screen object (not the shared Back/Continue art).
+  void freeSceneScreens();
+  // The objects of the quest being played, or null while no world runs.
+  WorldObjects* runningWorld();
+
  private:
-  void freeScreens();
+  void freeAllScreens();
 };

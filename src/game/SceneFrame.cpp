@@ -30,6 +30,18 @@ void ensureBackContinuePanel(GameApp& game) {
   game.backContinuePanel->Load(&game.graphics);
 }
 
+void ensureLongLivedObjects(GameApp& game) {
+  ensureBackContinuePanel(game);
+  if (!game.settings) {
+    game.settings = std::make_unique<Settings>();
+    game.settings->Read();
+  }
+  if (!game.gameRecord) {
+    game.gameRecord = std::make_unique<GameRecord>();
+    game.gameRecord->loadHallOfFame();
+  }
+}
+
 void beginSceneFrame(GameApp& game) {
   game.BeginFrame();
   game.CountFps();

@@ -31,6 +31,9 @@ void pollKeyboard(GameApp& game);
 bool takeKey(GameApp& game, uint8_t key);
 // The Back and Continue button art every screen shares, made by the first screen that needs it.
 void ensureBackContinuePanel(GameApp& game);
+// The objects kept for the whole run (button art, settings, game record with the hall of fame),
+// made by the first scene that finds them missing.
+void ensureLongLivedObjects(GameApp& game);
 // Creates the pacer when missing, with the measured machine speed as its reference.
 StepPacer& pacer(GameApp& game, int index);
 void deletePacers(GameApp& game);

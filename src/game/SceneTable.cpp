@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "game/Scenes.h"
+#include "quests/PlayOrder.h"
 
 namespace {
 struct SceneEntry {
@@ -15,6 +16,14 @@ constexpr SceneEntry kScenes[] = {
     {InformationScene, "InformationScene"},
     {NameEntryScene, "NameEntryScene"},
     {HallOfFameScene, "HallOfFameScene"},
+    {QuestBriefingScene, "QuestBriefingScene"},
+    {QuestResultScene, "QuestResultScene"},
+    {WorldScene1, "WorldScene1"},
+    {WorldScene2, "WorldScene2"},
+    {WorldScene3, "WorldScene3"},
+    {WorldScene4, "WorldScene4"},
+    {WorldScene5, "WorldScene5"},
+    {WorldScene6, "WorldScene6"},
 };
 }  // namespace
 
@@ -30,4 +39,9 @@ SceneRoutine sceneByName(const char* name) {
   return nullptr;
 }
 
-SceneRoutine worldSceneOfQuest(int) { return nullptr; }
+SceneRoutine worldSceneOfQuest(int questNumber) {
+  static constexpr SceneRoutine kWorldScenes[6] = {WorldScene1, WorldScene2, WorldScene3,
+                                                   WorldScene4, WorldScene5, WorldScene6};
+  const int world = worldOfQuest(questNumber);
+  return world ? kWorldScenes[world - 1] : nullptr;
+}

@@ -9,6 +9,15 @@ void QuitScene(GameApp& game);
 void InformationScene(GameApp& game);
 void NameEntryScene(GameApp& game);
 void HallOfFameScene(GameApp& game);
+void QuestBriefingScene(GameApp& game);
+void QuestResultScene(GameApp& game);
+// One scene per world; they share one engine.
+void WorldScene1(GameApp& game);
+void WorldScene2(GameApp& game);
+void WorldScene3(GameApp& game);
+void WorldScene4(GameApp& game);
+void WorldScene5(GameApp& game);
+void WorldScene6(GameApp& game);
 
 // The table of scenes: each routine with its name.
 const char* sceneName(SceneRoutine scene);

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "world/QuestImage.h"
+
 // Scores in files are three base-100 digits, one byte each: 123456 is stored as 12, 34, 56.
 void encodeScore3(uint32_t score, uint8_t* bytes);
 uint32_t decodeScore3(const uint8_t* bytes);
@@ -30,6 +32,7 @@ class GameRecord {
   uint32_t hallScore[kHallEntries] = {};
   uint8_t hallName[kHallEntries][kNameGlyphs] = {};
   uint8_t transferState = 0;
+  QuestImage questImage;
 
   // A missing or damaged file leaves the table empty.
   void loadHallOfFame(const char* path = kHallOfFameFile);

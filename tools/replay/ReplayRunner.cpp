@@ -8,6 +8,10 @@
 #include "game/Scenes.h"
 #include "platform/Clock.h"
 #include "platform/KeyCodes.h"
+#include "quests/PlayOrder.h"
+#include "world/Dude.h"
+#include "world/QuestClock.h"
+#include "world/WorldState.h"
 
 namespace {
 // A frame limit for `seconds` and `hold`, so a script never spins for ever.
@@ -59,6 +63,25 @@ bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
     args >> name;
     const std::string actual = sceneName(game.currentScene);
     if (actual != name) return fail("expected scene " + name + ", but the scene is " + actual);
+    return true;
+  }
+  if (what == "quest") {
+    int n = -1;
+    args >> n;
+    if (game.questNumber != n) return fail("expected quest " + std::to_string(n) + ", but it is quest " + std::to_string(game.questNumber));
+    return true;
+  }
+  if (what == "solved" || what == "hearts") {
+    const WorldObjects* world = game.runningWorld();
+    if (!world) return fail("no quest is being played");
+    if (what == "solved") {
+      if (!world->state->questSolved) return fail("the quest is not solved");
+      return true;
+    }
+    int n = -1;
+    args >> n;
+    if (world->dude->hearts != n)
+      return fail("expected " + std::to_string(n) + " hearts, but the dude has " + std::to_string(world->dude->hearts));
     return true;
   }
   if (what == "state") {
@@ -128,6 +151,17 @@ bool ReplayRunner::command(const std::string& line) {
     std::ofstream out(outputPath(name));
     out << stateJson(game);
     if (!out) return fail("cannot write " + name);
+  } else if (verb == "walk") {
+    std::string direction;
+    int target = 0;
+    if (!(args >> direction >> target)) return fail("walk needs a direction and a coordinate");
+    return walk(direction, target);
+  } else if (verb == "goto") {
+    std::string what;
+    int n = 0;
+    args >> what >> n;
+    if (what != "quest" || !worldSceneOfQuest(n)) return fail("goto needs a quest number from 1 to 60");
+    gotoQuest(n);
   } else if (verb == "expect") {
     std::string what;
     args >> what;
@@ -136,6 +170,49 @@ bool ReplayRunner::command(const std::string& line) {
     return fail("unknown command " + verb);
   }
   return true;
+}
+
+// Holds an arrow until the dude reaches the target coordinate on that arrow's axis; fails when the
+// dude stops short (a wall or an object in the way).
+bool ReplayRunner::walk(const std::string& direction, int target) {
+  const bool horizontal = direction == "LEFT" || direction == "RIGHT";
+  const bool increasing = direction == "RIGHT" || direction == "DOWN";
+  if (!horizontal && direction != "UP" && direction != "DOWN") return fail("walk needs LEFT, RIGHT, UP or DOWN");
+  const uint8_t key = keyCodeByName(direction.c_str());
+  constexpr int kPatienceFrames = 60;
+  int stillFrames = 0, last = 1 << 30;
+  input.state.keys[key] = 0x80;
+  for (long frame = 0; frame < kMaxFramesPerCommand && !ended; ++frame) {
+    const WorldObjects* world = game.runningWorld();
+    if (!world) break;
+    const int at = horizontal ? world->dude->x : world->dude->y;
+    if (increasing ? at >= target : at <= target) {
+      input.state.keys[key] = 0;
+      return true;
+    }
+    stillFrames = at == last ? stillFrames + 1 : 0;
+    last = at;
+    if (stillFrames > kPatienceFrames) {
+      input.state.keys[key] = 0;
+      return fail("the dude stopped at (" + std::to_string(world->dude->x) + ", " + std::to_string(world->dude->y) +
+                  ") walking " + direction + " to " + std::to_string(target));
+    }
+    runFrame();
+  }
+  input.state.keys[key] = 0;
+  return fail("no quest is being played");
+}
+
+// Starts a quest as its briefing's Accept would: fresh world objects, pacers and quest clock.
+void ReplayRunner::gotoQuest(int quest) {
+  if (!game.gameRecord) runFrame();  // the boot scene makes the long-lived objects on its first frame
+  game.freeSceneScreens();
+  game.freeWorlds();
+  for (auto& p : game.pacers) p.reset();
+  questclock::resetForNewQuest(game);
+  game.questNumber = static_cast<uint8_t>(quest);
+  game.currentScene = worldSceneOfQuest(quest);
+  game.sceneChange = 1;
 }
 
 bool ReplayRunner::run(const std::filesystem::path& script) {

@@ -24,6 +24,8 @@ class ReplayRunner {
   void runFrame();
   void runFrames(long count);
   void runFor(uint32_t ms);
+  void gotoQuest(int quest);
+  bool walk(const std::string& direction, int target);
   bool fail(const std::string& reason);
   bool setKey(const std::string& name, bool down);
   bool expect(const std::string& what, std::istringstream& args);

@@ -7,6 +7,9 @@
 #include "game/MainMenuScreen.h"
 #include "persistence/HallOfFameScreen.h"
 #include "persistence/NameEntryScreen.h"
+#include "world/Dude.h"
+#include "world/QuestScenery.h"
+#include "world/WorldState.h"
 #include "game/Scenes.h"
 #include "persistence/GameRecord.h"
 
@@ -34,6 +37,39 @@ std::string audioRequest(const AudioRequest& request) {
   std::ostringstream out;
   out << "{\"file\": " << quoted(request.file) << ", \"volume\": " << request.volume
       << ", \"loop\": " << (request.plays == 0 ? "true" : "false") << "}";
+  return out.str();
+}
+
+std::string dudeJson(const Dude& d) {
+  std::ostringstream out;
+  out << "{\"x\": " << d.x << ", \"y\": " << d.y << ", \"nextX\": " << d.nextX << ", \"nextY\": " << d.nextY
+      << ", \"hearts\": " << +d.hearts << ", \"menuState\": " << +d.menuState << ", \"frame\": " << +d.frame
+      << ", \"direction\": " << +d.direction << "}";
+  return out.str();
+}
+
+std::string worldJson(const WorldState& w) {
+  std::ostringstream out;
+  out << "{\"questNumber\": " << +w.questNumber << ", \"questSolved\": " << +w.questSolved
+      << ", \"goalActive\": " << +w.goalActive << ", \"coinsHeld\": " << +w.coinsHeld
+      << ", \"weightsHeld\": " << +w.weightsHeld << ", \"hammersHeld\": " << +w.hammersHeld
+      << ", \"specialKeyHeld\": " << +w.specialKeyHeld << ", \"gemState\": " << +w.gemState
+      << ", \"herbReceived\": " << +w.herbReceived << ", \"keyHeld\": " << numbers(w.keyHeld, kMaxObjects)
+      << ", \"coinPresent\": " << numbers(w.coinPresent, w.coinCount)
+      << ", \"keyPresent\": " << numbers(w.keyPresent, w.keyCount)
+      << ", \"weightPresent\": " << numbers(w.weightPresent, w.weightCount)
+      << ", \"foodPresent\": " << numbers(w.foodPresent, w.foodCount)
+      << ", \"doorPresent\": " << numbers(w.doorPresent, w.doorCount)
+      << ", \"blockPresent\": " << numbers(w.blockPresent, w.blockCount)
+      << ", \"menuButtonFrame\": " << +w.menuButtonFrame << ", \"continueButtonFrame\": " << +w.continueButtonFrame
+      << "}";
+  return out.str();
+}
+
+std::string sceneryJson(const QuestScenery& s) {
+  std::ostringstream out;
+  out << "{\"timeLimit\": " << s.timeLimit << ", \"gateScale\": " << s.gateScale << ", \"fadeActive\": " << +s.fadeActive
+      << ", \"portcullisMoving\": " << +s.portcullisMoving << ", \"propBY\": " << s.propBY << "}";
   return out.str();
 }
 
@@ -65,6 +101,7 @@ std::string stateJson(const GameApp& game) {
       << "  \"sceneChange\": " << +game.sceneChange << ",\n"
       << "  \"questTimerRunning\": " << +game.questTimerRunning << ",\n"
       << "  \"questTimerTotal\": " << game.questTimerTotal << ",\n"
+      << "  \"questTimerCarried\": " << game.questTimerCarried << ",\n"
       << "  \"restartMusic\": " << +game.restartMusic << ",\n"
       << "  \"frameMs\": " << game.frameMs << ",\n"
       << "  \"fps\": " << game.fps << ",\n"
@@ -72,6 +109,10 @@ std::string stateJson(const GameApp& game) {
       << "  \"audio\": {\"effect\": " << audioRequest(game.sound.lastRequest)
       << ", \"music\": " << audioRequest(game.music.lastRequest) << "}";
   if (game.gameRecord) out << ",\n  \"record\": " << recordJson(*game.gameRecord);
+  if (const WorldObjects* world = const_cast<GameApp&>(game).runningWorld()) {
+    out << ",\n  \"dude\": " << dudeJson(*world->dude) << ",\n  \"world\": " << worldJson(*world->state)
+        << ",\n  \"scenery\": " << sceneryJson(*world->scenery);
+  }
   if (const MainMenuScreen* menu = game.mainMenuScreen.get())
     out << ",\n  \"mainMenu\": {\"letterCount\": " << +menu->letterCount << ", \"buttonScale\": " << menu->buttonScale
         << ", \"pillar1Y\": " << menu->pillar1Y << ", \"cometY\": " << numbers(menu->cometY, 5) << "}";

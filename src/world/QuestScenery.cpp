@@ -1,0 +1,95 @@
+#include "world/QuestScenery.h"
+
+#include <cstdio>
+
+namespace {
+constexpr float kFieldScaleX = 1.5625f;   // 512 wide becomes 800
+constexpr float kFieldScaleY = 1.953125f; // 256 high becomes 500
+constexpr int kPortcullisTop = 98;
+enum Texture : int { kBackground = 0, kPropA = 1, kPropB = 2, kPropC = 3 };
+}  // namespace
+
+void QuestScenery::load(GraphicsDevice* graphics) {
+  sheet.Create(graphics, 4);
+  sheet.SetAlphaTest(1);
+}
+
+void QuestScenery::setupQuest(int quest) {
+  char background[32];
+  std::snprintf(background, sizeof background, "Art/Quest%d.bmp", quest);
+  sheet.Load(kBackground, background, 512, 256, quest == 2 ? kKeyRed : kNoKey, 25);
+  switch (quest) {
+    case 2:
+      sheet.Load(kPropA, "Art/portcullis2.bmp", 64, 64, kKeyRed, 25);
+      sheet.Load(kPropB, "Art/Bridge.bmp", 64, 64, kNoKey, 25);
+      propBX = 640;
+      propBY = 154;
+      gateScale = 0;
+      break;
+    case 3:
+      sheet.Load(kPropA, "Art/Paintings.bmp", 64, 64, kNoKey, 25);
+      break;
+    case 4:
+      sheet.Load(kPropA, "Art/Statue.bmp", 64, 64, kKeyRed, 25);
+      sheet.Load(kPropB, "Art/Throne.bmp", 128, 128, kKeyBlack, 25);
+      sheet.Load(kPropC, "Art/Gate3.bmp", 64, 32, kNoKey, 25);
+      gateScale = 2.0f;
+      gateClosing = 1;
+      break;
+    default:
+      break;
+  }
+}
+
+void QuestScenery::draw(int quest) const {
+  sheet.DrawFrame(kBackground, 0, 0, 0, kWhite, kFieldScaleX, kFieldScaleY);
+  switch (quest) {
+    case 2:
+      // The portcullis rises from where it hangs; the drawbridge comes down in front of the gate.
+      sheet.DrawFrame(kPropA, 0, propBX, propBY, kWhite, 1.1f, 1.1f);
+      sheet.DrawFrame(kPropB, 0, 639, 217, kWhite, 0.8f, gateScale);
+      break;
+    case 3: {
+      static constexpr int kPaintings[4][2] = {{210, 170}, {555, 170}, {210, 340}, {555, 340}};
+      for (int i = 0; i < 4; ++i) sheet.DrawFrame(kPropA, i, kPaintings[i][0], kPaintings[i][1], kWhite, 1.1f, 1.1f);
+      break;
+    }
+    case 4:
+      sheet.DrawFrame(kPropA, 0, 211, 76, kWhite, 0.8f, 0.8f);
+      sheet.DrawFrame(kPropA, 0, 563, 76, kWhite, 0.8f, 0.8f);
+      sheet.DrawFrame(kPropB, 0, 358, 82, kWhite, 0.7f, 0.7f);
+      sheet.DrawFrame(kPropC, 0, 328, 184, kWhite, 1.15f, gateScale);
+      sheet.DrawFrame(kPropC, 1, 402, 184, kWhite, 1.15f, gateScale);
+      break;
+    default:
+      break;
+  }
+}
+
+void QuestScenery::movePortcullis(int step, int quest) {
+  if (quest != 2 || !portcullisMoving) return;
+  propBY -= step;
+  if (propBY <= kPortcullisTop) {
+    propBY = kPortcullisTop;
+    portcullisMoving = 0;
+  }
+}
+
+void QuestScenery::animate() {
+  if (!fadeActive || !fadeTimer.fires(30)) return;
+  if (gateClosing) {
+    gateScale -= 0.02f;
+    if (gateScale < 0.2f) {
+      gateScale = 0;
+      fadeActive = 0;
+      portcullisMoving = 0;
+    }
+  } else {
+    gateScale += 0.02f;
+    if (gateScale > 0.9f) {
+      gateScale = 0.9f;
+      fadeActive = 0;
+      portcullisMoving = 1;
+    }
+  }
+}

@@ -1,0 +1,14 @@
+#include "world/WorldRules.h"
+
+namespace {
+constexpr WorldRules kWorlds[6] = {
+    {1, "Data/Music3.mid", 73, 84, true, false, false},
+    {2, "Data/Music4.mid", 70, 80, true, false, false},
+    {3, "Data/Music4.mid", 70, 80, false, false, false},
+    {4, "Data/Music3.mid", 73, 84, false, true, true},
+    {5, "Data/Music4.mid", 70, 80, false, true, false},
+    {6, "Data/Music4.mid", 70, 80, false, false, false},
+};
+}  // namespace
+
+const WorldRules& worldRules(int world) { return kWorlds[(world >= 1 && world <= 6 ? world : 1) - 1]; }

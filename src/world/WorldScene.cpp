@@ -1,0 +1,334 @@
+#include <cstdio>
+
+#include "game/Panels.h"
+#include "game/SceneFrame.h"
+#include "game/Scenes.h"
+#include "game/Settings.h"
+#include "persistence/GameRecord.h"
+#include "platform/KeyCodes.h"
+#include "quests/PlayOrder.h"
+#include "world/Dude.h"
+#include "world/Hud.h"
+#include "world/InGameMenu.h"
+#include "world/QuestClock.h"
+#include "world/QuestImage.h"
+#include "world/QuestScenery.h"
+#include "world/WorldRules.h"
+#include "world/WorldState.h"
+
+namespace {
+
+// The seven pacers of a world, in pacer order.
+enum Pace : int { k30, k40, k60, k80, k110, k130, k170 };
+constexpr int kPaceRates[kPacerCount] = {30, 40, 60, 80, 110, 130, 170};
+constexpr uint8_t kCaptureQuest = 1, kRestoreQuest = 2;
+constexpr uint8_t kFromInformation = 2, kFromQuitDialog = 3;
+
+// One frame's context: the world's objects and rules.
+struct Frame {
+  GameApp& game;
+  const WorldRules& rules;
+  WorldObjects& objects;
+  QuestScenery& scenery;
+  WorldState& world;
+  Dude& dude;
+  int quest;
+  LiveQuest live() const { return {dude, scenery, world, game, rules.imageSignBytes, rules.world == 4}; }
+  uint8_t steps(Pace pace) const { return game.pacers[pace]->out; }
+};
+
+void enterWorld(GameApp& game) {
+  if (!game.sceneChange) return;
+  game.sceneChange = 0;
+  game.frameValid = 0;
+  game.sceneClockRestart = 1;
+  game.sceneSeconds = 0;
+  game.questTimerRunning = 0;
+}
+
+void startWorldMusic(GameApp& game) {
+  game.music.Stop();
+  game.music.Load("Data/Music2.mid");
+  game.music.SetVolume(70);
+  game.music.Play(40, 0);
+}
+
+// The quest's three objects are made on the first frame, each only when missing, so a world
+// re-entered after a hand-over starts the quest from its layout.
+void createQuest(GameApp& game, WorldObjects& objects) {
+  const int quest = game.questNumber;
+  if (!objects.scenery) {
+    objects.scenery = std::make_unique<QuestScenery>();
+    objects.scenery->load(&game.graphics);
+    objects.scenery->setupQuest(quest);
+    startWorldMusic(game);
+  }
+  if (!objects.state) {
+    objects.state = std::make_unique<WorldState>();
+    objects.state->loadArt(&game.graphics, quest);
+    objects.state->reset();
+    objects.state->setupQuest(quest);
+    objects.state->questNumber = static_cast<uint8_t>(quest);
+  }
+  if (!objects.dude) {
+    objects.dude = std::make_unique<Dude>();
+    objects.dude->loadArt(&game.graphics);
+    objects.dude->setupQuest(quest);
+  }
+  for (int i = 0; i < kPacerCount; ++i) pacer(game, i);
+}
+
+void handOver(GameApp& game, SceneRoutine next) {
+  game.currentScene = next;
+  game.sceneChange = 1;
+}
+
+void continueToResult(Frame& f) {
+  f.game.lastTimeLeft = static_cast<uint8_t>(f.scenery.timeLimit - f.game.sceneSeconds);
+  f.game.lastHeartsLeft = f.dude.hearts;
+  f.game.sceneClockRestart = 1;
+  handOver(f.game, QuestResultScene);
+}
+
+void openInformation(Frame& f) {
+  GameApp& game = f.game;
+  game.sceneClockRestart = 1;
+  game.questTimerRunning = 0;
+  game.questTimerCarry = 1;
+  if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;
+  game.gameRecord->worldReturn = kFromInformation;
+  game.gameRecord->transferState = kCaptureQuest;
+  handOver(game, InformationScene);
+}
+
+void openMenu(Frame& f) {
+  f.dude.menuState = Dude::kMenuOpen;
+  questclock::pause(f.game);
+}
+
+// Main Menu and Save lead to the save screen, which is not part of the game yet: until it is,
+// they do nothing.
+void runMenuChoice(Frame& f, menu::Choice choice) {
+  GameApp& game = f.game;
+  switch (choice) {
+    case menu::kRestart:
+      game.restartMusic = 1;
+      handOver(game, QuestBriefingScene);
+      break;
+    case menu::kQuit:
+      if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;
+      game.restartMusic = 1;
+      game.gameRecord->worldReturn = kFromQuitDialog;
+      game.gameRecord->transferState = kCaptureQuest;
+      handOver(game, QuitScene);
+      break;
+    case menu::kCancel:
+      f.dude.menuState = Dude::kPlaying;
+      if (f.world.questSolved) f.world.questSolved = 1;
+      game.sceneClockRestart = 1;
+      break;
+    default:
+      break;
+  }
+}
+
+void pressButtons(Frame& f) {
+  InputDevice& mouse = f.game.cursor.mouse;
+  if (!mouse.ButtonHit(0) && !mouse.ButtonHit(1)) return;
+  const int cx = f.game.cursor.x, cy = f.game.cursor.y;
+  WorldState& world = f.world;
+  world.mouseClicked = 1;
+  if (hud::overMenuButton(cx, cy)) {
+    world.hudButtonDown = hud::kMenu;
+    mouse.SetLatch(0, 1);
+    mouse.SetLatch(1, 1);
+    openMenu(f);
+  }
+  if (hud::overInfoButton(cx, cy)) {
+    world.hudButtonDown = hud::kInfo;
+    f.game.restartMusic = 1;
+  }
+  if (world.questSolved == 1 && hud::overContinueButton(world, cx, cy)) {
+    world.hudButtonDown = hud::kContinue;
+    world.continueButtonFrame = 2;
+    world.continuePressed = 1;
+  }
+  if (f.dude.menuState != Dude::kPlaying) runMenuChoice(f, menu::click(f.dude, world, mouse, cx, cy));
+}
+
+// A pressed bar button acts once the pointer has left it or the mouse button is let go; only
+// Continue reports hovering, so the menu and info buttons act at once.
+void releaseButtons(Frame& f) {
+  WorldState& world = f.world;
+  if (world.hudButtonDown == hud::kNone) return;
+  if (world.hudButtonHover == world.hudButtonDown && !MouseReleased(f.game.cursor.mouse)) return;
+  switch (world.hudButtonDown) {
+    case hud::kMenu:
+      world.continuePressed = 0;
+      world.hudButtonDown = hud::kNone;
+      break;
+    case hud::kInfo:
+      world.hudButtonDown = hud::kNone;
+      openInformation(f);
+      break;
+    case hud::kContinue:
+      if (world.questSolved != 1) break;
+      world.hudButtonDown = hud::kNone;
+      continueToResult(f);
+      break;
+    default:
+      break;
+  }
+}
+
+void move(Frame& f) {
+  GameApp& game = f.game;
+  if (!game.frameValid) return;
+  for (int i = 0; i < kPacerCount; ++i) game.pacers[i]->out = game.pacers[i]->StepAveraged(kPaceRates[i], game.frameMs);
+  if (!f.world.flightActive && !f.world.teleportState && !f.world.questSolved) f.dude.step(f.steps(k110));
+  f.scenery.movePortcullis(f.steps(k30), f.quest);
+}
+
+void animate(Frame& f) {
+  f.world.animate();
+  if (f.dude.menuState == Dude::kOutOfHearts) f.world.rocksFalling = 0;
+  if (!f.world.flightActive && !f.world.teleportState) {
+    f.dude.animateWalk();
+    f.dude.animateIdle();
+    if (f.world.questSolved) f.dude.frame = Dude::kCheeringFrame;
+  }
+  f.scenery.animate();
+}
+
+// The dude's proposed move meets the field's edge, the quest's objects and its walls.
+void collide(Frame& f) {
+  if (f.world.flightActive) return;
+  f.dude.clampToField();
+  f.world.testGoal(f.dude.nextX, f.dude.nextY);
+  f.dude.applyWalls();
+}
+
+void draw(Frame& f) {
+  GameApp& game = f.game;
+  f.scenery.draw(f.quest);
+  hud::drawBar(f.world);
+  hud::drawTime(f.world, static_cast<uint32_t>(f.scenery.timeLimit) - game.sceneSeconds);
+  hud::drawInventory(f.world);
+  hud::drawHearts(f.world, f.dude);
+  f.dude.draw();
+  hud::drawSolvedMessage(f.world, f.quest, game.backContinuePanel ? &game.backContinuePanel->buttons : nullptr);
+  if (f.dude.menuState == Dude::kPlaying) hud::drawBubble(f.world, f.dude);
+}
+
+void playVictoryMusic(Frame& f) {
+  if (!f.world.questSolved || !f.world.musicSwitchPending) return;
+  f.game.music.Load(f.rules.victoryMusic);
+  f.game.music.SetVolume(70);
+  f.game.music.Play(50, 1);
+  f.world.musicSwitchPending = 0;
+}
+
+void drawDebugOverlay(Frame& f) {
+  GameApp& game = f.game;
+  if (!f.rules.debugOverlay || !game.settings || !game.settings->showFps()) return;
+  drawFpsOverlay(game, 20, 560);
+  constexpr uint32_t kPink = 0xFFF582F5, kOrange = 0xFFF5822D;
+  char number[16];
+  const auto line = [&](long value, int x, int y, const char* label, uint32_t colour, int width) {
+    std::snprintf(number, sizeof number, "%ld", value);
+    game.font.DrawText(number, x, y, width, 100, colour, 0);
+    game.font.DrawText(label, x + 40, y, width, 100, colour, 0);
+  };
+  line(game.questTimerTotal, 20, 160, " TimeAccurate", kPink, 420);
+  if (f.rules.world == 4) line(f.world.ledge[0].active, 20, 100, "InvisibleBarrierUP1Alive", kPink, 420);
+  if (f.rules.world == 5) {
+    line(game.questTimerCarried, 20, 100, "TimePassed", kPink, 420);
+    line(game.cursor.x, 580, 560, "Mouse X", kOrange, 400);
+    line(game.cursor.y, 580, 580, "Mouse Y", kOrange, 400);
+  }
+}
+
+// Escape and Backspace open and close the menu, one change per frame; out of hearts they restart
+// the quest through its briefing.
+void menuKeys(Frame& f) {
+  GameApp& game = f.game;
+  game.menuKeyHandled = 0;
+  pollKeyboard(game);
+  for (const uint8_t key : {kKeyEscape, kKeyBackspace}) {
+    if (!takeKey(game, key)) continue;
+    questclock::pause(game);
+    if (game.menuKeyHandled) continue;
+    game.menuKeyHandled = 1;
+    switch (f.dude.menuState) {
+      case Dude::kPlaying:
+        f.dude.menuState = Dude::kMenuOpen;
+        if (f.world.questSolved == 1) f.world.questSolved = 2;
+        break;
+      case Dude::kOutOfHearts:
+        handOver(game, QuestBriefingScene);
+        if (f.world.questSolved == 2) f.world.questSolved = 1;
+        break;
+      default:
+        f.dude.menuState = Dude::kPlaying;
+        if (f.world.questSolved == 2) f.world.questSolved = 1;
+        break;
+    }
+  }
+}
+
+void runWorld(GameApp& game, int worldNumber) {
+  enterWorld(game);
+  beginSceneFrame(game);
+  WorldObjects& objects = game.worlds[worldNumber - 1];
+  createQuest(game, objects);
+  Frame f{game, worldRules(worldNumber), objects, *objects.scenery, *objects.state, *objects.dude, game.questNumber};
+  GameRecord& record = *game.gameRecord;
+  if (record.transferState == kRestoreQuest) {
+    record.transferState = 0;
+    restoreQuest(f.live(), record.questImage);
+  }
+
+  pollKeyboard(game);
+  if (f.dude.readArrows(game.keyboard)) game.questTimerRunning = 1;
+  if (f.rules.enterContinues && f.world.questSolved == 1 && takeKey(game, kKeyEnter)) continueToResult(f);
+
+  hud::hover(f.world, game.cursor.x, game.cursor.y);
+  if (f.world.questSolved) game.questTimerRunning = 0;
+  if (f.dude.menuState != Dude::kPlaying) menu::hover(f.dude, game.cursor.x, game.cursor.y);
+  pressButtons(f);
+  releaseButtons(f);
+
+  move(f);
+  animate(f);
+  collide(f);
+  f.dude.commit();
+  if (f.world.hornTaken) {
+    f.scenery.fadeActive = 1;
+    f.world.hornTaken = 0;
+  }
+
+  draw(f);
+  playVictoryMusic(f);
+  f.world.serveSounds(game.sound, f.rules);
+  f.world.hudButtonHover = 0;
+  f.world.mouseClicked = 0;
+  questclock::run(game);
+  drawDebugOverlay(f);
+  menuKeys(f);
+
+  if (record.transferState == kCaptureQuest) {
+    record.transferState = 0;
+    captureQuest(f.live(), record.questImage);
+  }
+  if (game.sceneChange) objects.free();
+  endSceneFrame(game, true);
+}
+
+}  // namespace
+
+void WorldScene1(GameApp& game) { runWorld(game, 1); }
+void WorldScene2(GameApp& game) { runWorld(game, 2); }
+void WorldScene3(GameApp& game) { runWorld(game, 3); }
+void WorldScene4(GameApp& game) { runWorld(game, 4); }
+void WorldScene5(GameApp& game) { runWorld(game, 5); }
+void WorldScene6(GameApp& game) { runWorld(game, 6); }
