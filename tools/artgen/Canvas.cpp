@@ -233,4 +233,47 @@ double Canvas::text(std::string_view str, double cx, double cy, TextStyle style,
     return inkWidth();
 }
 
+void Canvas::textOnBaseline(std::string_view str, double cx, double baselineY, TextStyle style, double widen,
+                            double maxWidth)
+{
+    cairo_font_face_t* face = fontFace(style.font);
+    if (!face)
+        return;
+    const std::string s(str);
+    cairo_save(cr_);
+    cairo_set_font_face(cr_, face);
+    cairo_set_font_size(cr_, style.size);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr_, s.c_str(), &ext);
+    double sx = widen;
+    if (maxWidth > 0 && ext.width * sx + 2 * style.outlineWidth > maxWidth)
+        sx = std::max(maxWidth - 2 * style.outlineWidth, 1.0) / std::max(ext.width, 1.0);
+
+    // The path is built under the squeeze but stroked without it, so outlines keep one thickness.
+    auto glyphPath = [&](double dx, double dy) {
+        cairo_save(cr_);
+        cairo_translate(cr_, cx + dx, baselineY + dy);
+        cairo_scale(cr_, sx, 1);
+        cairo_move_to(cr_, -(ext.x_bearing + ext.width / 2), 0);
+        cairo_text_path(cr_, s.c_str());
+        cairo_restore(cr_);
+    };
+    if (style.shadowDx != 0 || style.shadowDy != 0) {
+        glyphPath(style.shadowDx, style.shadowDy);
+        setColour(style.shadow);
+        cairo_fill_preserve(cr_);
+        cairo_set_line_width(cr_, 2 * style.outlineWidth);
+        cairo_stroke(cr_);
+    }
+    glyphPath(0, 0);
+    if (style.outlineWidth > 0) {
+        setColour(style.outline);
+        cairo_set_line_width(cr_, 2 * style.outlineWidth);
+        cairo_stroke_preserve(cr_);
+    }
+    setVerticalGradient(baselineY - style.size * 0.72, style.top, baselineY, style.bottom);
+    cairo_fill(cr_);
+    cairo_restore(cr_);
+}
+
 }  // namespace artgen

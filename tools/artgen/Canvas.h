@@ -92,6 +92,12 @@ public:
     // Lettering centred on (cx, cy) by its ink; shrunk to maxWidth when wider (0 = no limit).
     // Returns the width actually used.
     double text(std::string_view text, double cx, double cy, TextStyle style, double maxWidth = 0);
+    // Lettering standing on baselineY, centred on cx by its ink: glyphs of an alphabet sheet must share
+    // one baseline and one gradient. The ink is stretched across by widen, then squeezed (never shrunk
+    // in height) to maxWidth when wider (0 = no limit). The gradient runs from the cap height down to
+    // the baseline, so every letter is coloured alike.
+    void textOnBaseline(std::string_view text, double cx, double baselineY, TextStyle style, double widen = 1,
+                        double maxWidth = 0);
 
 private:
     int width_, height_, frameWidth_, frameHeight_;

@@ -51,6 +51,68 @@ const ArtEntry kArt[] = {
 
     // Credits
     {"Back15Back", 256, 256, 256, 256, 1, kKeyNone, drawCreditsBackdrop},
+
+    // Information: the opening, played once, and the backdrop it ends on
+    {"Back6", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 0); }},
+    {"Back10", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 1); }},
+    {"Back11", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 2); }},
+    {"Back12", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 3); }},
+    {"Back13", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 4); }},
+    {"Back14", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 5); }},
+    {"WriteInformation", 256, 64, 256, 64, 1, kKeyBlack, drawInformationTitle},
+    {"Arrow5", 128, 64, 32, 64, 3, kKeyRed, [](Canvas& c) { drawPageArrow(c, false); }},
+    {"Arrow6", 128, 64, 32, 64, 3, kKeyRed, [](Canvas& c) { drawPageArrow(c, true); }},
+    {"WritePoints", 128, 32, 128, 32, 1, kKeyBlack, drawPointsLabel},
+    {"Question", 32, 64, 32, 64, 1, kKeyRed, drawMissionMark},
+    {"Show", 128, 128, 128, 128, 1, kKeyNone, drawSignWallLesson},
+
+    // Things of the quests, also shown on the information pages
+    {"Health", 32, 32, 32, 32, 1, kKeyGreen, drawHeart},
+    {"Coin", 128, 32, 32, 32, 4, kKeyBlack, drawCoin},
+    {"Weight", 128, 32, 32, 32, 4, kKeyRed, drawWeight},
+    {"Mushroom", 64, 64, 32, 64, 2, kKeyBlack, drawMushroom},
+    {"Key", 64, 32, 16, 32, 4, kKeyBlack, drawGoldKey},
+    {"Hammer", 256, 64, 64, 64, 4, kKeyRed, drawMallet},
+    {"Lever", 256, 64, 64, 64, 3, kKeyRed, drawThreeWayLever},
+    {"Teleporter", 128, 32, 32, 32, 4, kKeyBlack, drawTeleporterBeam},
+    {"TeleportPad", 32, 16, 32, 16, 1, kKeyBlack, drawTeleporterPad},
+    {"Swing", 128, 64, 64, 32, 4, kKeyBlack, drawThrowingCatapult},
+    {"Machine", 64, 64, 32, 64, 2, kKeyRed, drawBallMachine},
+    {"Ball", 256, 64, 64, 64, 4, kKeyRed, drawRollingBall},
+    {"Rocks2", 128, 128, 32, 32, 16, kKeyBlack, drawTumblingRock},
+    {"Trampoline", 256, 64, 64, 64, 3, kKeyBlack, drawTiltingTrampoline},
+    {"Button5", 64, 64, 64, 64, 1, kKeyNone, drawButtonOnTile},
+    {"Vases7", 32, 64, 32, 64, 1, kKeyBlack, drawAmphora},
+    {"Block", 32, 32, 32, 32, 1, kKeyBlack, drawStoneBlock},
+    {"Door7", 32, 32, 32, 32, 1, kKeyBlack, drawLockedDoor},
+    {"House", 32, 64, 32, 64, 1, kKeyBlack, drawShopHouse},
+    {"SuspiciousWall3", 64, 64, 64, 64, 1, kKeyNone, drawSignWall},
+    {"SuspiciousButton4", 64, 32, 32, 32, 2, kKeyBlack, drawWallSign},
+
+    // Name entry
+    {"Box2", 32, 32, 32, 32, 1, kKeyNone, drawNameBoxFill},
+    {"Box3", 16, 8, 16, 8, 1, kKeyNone, drawNameBoxTopBottom},
+    {"Box4", 8, 8, 8, 8, 1, kKeyNone, drawNameBoxSide},
+    {"Box5", 8, 8, 8, 8, 1, kKeyNone, drawNameBoxSide},
+    {"Hand1", 256, 32, 256, 32, 1, kKeyBlack, drawNameRail},
+    {"Hand2", 16, 64, 16, 64, 1, kKeyBlack, drawNamePost},
+    {"Hand3", 64, 32, 64, 32, 1, kKeyBlack, drawLeftSleeve},
+    {"Hand4", 128, 32, 128, 32, 1, kKeyBlack, drawLeftGlove},
+    {"Hand5", 32, 64, 32, 64, 1, kKeyBlack, drawRisingArm},
+    {"Hand6", 128, 16, 128, 16, 1, kKeyBlack, drawTray},
+    {"Shock", 256, 256, 64, 256, 4, kKeyRed, drawLightning},
+    {"Message", 256, 32, 256, 32, 1, kKeyWhite, drawTypeYourName},
+    {"ButtonReady", 128, 128, 128, 32, 3, kKeyWhite, drawReadyButton},
+    {"ButtonClear", 64, 128, 64, 32, 3, kKeyWhite, drawClearButton},
+    {"Name", 256, 256, 16, 32, 79, kKeyBlack, drawTypedGlyphs},
+
+    // Hall of fame, and the name glyphs of the hall (red key) and of the save and load screens (black)
+    {"HallOfFame3", 512, 256, 512, 256, 1, kKeyNone, drawHallOfFameBackdrop},
+    {"Numbers", 256, 64, 32, 32, 10, kKeyRed, drawHallDigits},
+    {"You2", 256, 256, 32, 64, 28, kKeyRed, drawShownGlyphsLow},
+    {"You1", 512, 256, 32, 64, 51, kKeyRed, drawShownGlyphsHigh},
+    {"You4", 256, 256, 32, 64, 28, kKeyBlack, drawShownGlyphsLow},
+    {"You5", 512, 256, 32, 64, 51, kKeyBlack, drawShownGlyphsHigh},
 };
 
 }  // namespace

@@ -62,6 +62,20 @@ void triangle(Canvas& c, double x, double y, double size, bool pointsRight)
     c.fillOutlined(1.6);
 }
 
+void tick(Canvas& c, double x, double y, double size)
+{
+    cairo_t* cr = c.cr();
+    cairo_move_to(cr, x - size * 0.5, y);
+    cairo_line_to(cr, x - size * 0.1, y + size * 0.45);
+    cairo_line_to(cr, x + size * 0.6, y - size * 0.5);
+    c.setColour(kInk);
+    cairo_set_line_width(cr, size * 0.45 + 2.5);
+    cairo_stroke_preserve(cr);
+    c.setColour(hex(0xFFFFFF));
+    cairo_set_line_width(cr, size * 0.45);
+    cairo_stroke(cr);
+}
+
 }  // namespace
 
 void drawMenuButton(Canvas& c, const char* label)
@@ -101,6 +115,41 @@ void drawContinueButton(Canvas& c)
             pill(c, 3, 5, 250, 54, state, hex(0x8CEB6E), hex(0x23A040));
             c.text("Continue", 118, 32 + sink, labelStyle(state, 32), 180);
             triangle(c, 222, 32 + sink, 12, true);
+        });
+}
+
+void drawPageArrow(Canvas& c, bool pointsRight)
+{
+    for (int state = 0; state < 3; ++state)
+        c.drawFrame(state, [&] {
+            const double sink = state == 2 ? 1 : 0;
+            const ButtonColours col = stateColours(state, hex(0x7DA6FF), hex(0x2E4BC0));
+            c.box(2, 6 + sink, 28, 52, 13, col.top, col.bottom, 2.5);
+            if (state != 2)
+                c.highlight(12, 16, 6, 8, 0.45);
+            triangle(c, pointsRight ? 15 : 17, 32 + sink, 10, pointsRight);
+        });
+}
+
+void drawReadyButton(Canvas& c)
+{
+    // The screen answers to the left 100 pixels of the frame only, so the pill ends there.
+    for (int state = 0; state < 3; ++state)
+        c.drawFrame(state, [&] {
+            const double sink = state == 2 ? 1 : 0;
+            pill(c, 1.5, 1.5, 97, 29, state, hex(0x8CEB6E), hex(0x23A040));
+            c.text("Ready", 44, 16 + sink, labelStyle(state, 18), 62);
+            tick(c, 84, 16 + sink, 8);
+        });
+}
+
+void drawClearButton(Canvas& c)
+{
+    for (int state = 0; state < 3; ++state)
+        c.drawFrame(state, [&] {
+            const double sink = state == 2 ? 1 : 0;
+            pill(c, 1.5, 1.5, 61, 29, state, hex(0xFF9C7A), hex(0xC8382D));
+            c.text("Clear", 32, 16 + sink, labelStyle(state, 16), 48);
         });
 }
 

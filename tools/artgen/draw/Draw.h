@@ -36,6 +36,9 @@ void drawMenuLetters(Canvas& c);
 void drawMenuButton(Canvas& c, const char* label);
 void drawBackButton(Canvas& c);
 void drawContinueButton(Canvas& c);
+void drawPageArrow(Canvas& c, bool pointsRight);
+void drawReadyButton(Canvas& c);
+void drawClearButton(Canvas& c);
 
 // Dialogs.cpp
 void drawQuitQuestion(Canvas& c);
@@ -44,5 +47,60 @@ void drawNoButton(Canvas& c);
 
 // Backdrops.cpp
 void drawCreditsBackdrop(Canvas& c);
+
+// Information.cpp
+void drawInformationOpening(Canvas& c, int step);  // 0-4 the opening, 5 the backdrop of the pages
+void drawInformationTitle(Canvas& c);
+void drawPointsLabel(Canvas& c);
+void drawMissionMark(Canvas& c);
+
+// Pickups.cpp
+void drawHeart(Canvas& c);
+void drawCoin(Canvas& c);
+void drawWeight(Canvas& c);
+void drawMushroom(Canvas& c);
+void drawGoldKey(Canvas& c);
+void drawMallet(Canvas& c);
+
+// Contraptions.cpp
+void drawThreeWayLever(Canvas& c);
+void drawTeleporterBeam(Canvas& c);
+void drawTeleporterPad(Canvas& c);
+void drawThrowingCatapult(Canvas& c);
+void drawBallMachine(Canvas& c);
+void drawTumblingRock(Canvas& c);
+void drawTiltingTrampoline(Canvas& c);
+void drawButtonOnTile(Canvas& c);
+
+// Obstacles.cpp
+void drawAmphora(Canvas& c);
+void drawStoneBlock(Canvas& c);
+void drawLockedDoor(Canvas& c);
+void drawShopHouse(Canvas& c);
+void drawSignWall(Canvas& c);
+void drawWallSign(Canvas& c);  // 0 an ordinary sign, 1 the different one
+void drawSignWallLesson(Canvas& c);
+
+// NameEntry.cpp
+void drawNameBoxFill(Canvas& c);
+void drawNameBoxTopBottom(Canvas& c);
+void drawNameBoxSide(Canvas& c);
+void drawNameRail(Canvas& c);
+void drawNamePost(Canvas& c);
+void drawLeftSleeve(Canvas& c);
+void drawLeftGlove(Canvas& c);
+void drawRisingArm(Canvas& c);
+void drawTray(Canvas& c);
+void drawLightning(Canvas& c);
+void drawTypeYourName(Canvas& c);
+
+// NameGlyphs.cpp
+void drawTypedGlyphs(Canvas& c);      // codes 0-78
+void drawShownGlyphsLow(Canvas& c);   // codes 0-27
+void drawShownGlyphsHigh(Canvas& c);  // codes 28-78
+void drawHallDigits(Canvas& c);
+
+// HallOfFame.cpp
+void drawHallOfFameBackdrop(Canvas& c);
 
 }  // namespace artgen
