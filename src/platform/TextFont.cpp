@@ -55,13 +55,15 @@ TextFont::CachedLine* TextFont::render(const char* text, uint32_t colour) {
   return slot;
 }
 
-int TextFont::DrawText(const char* text, int x, int y, int width, int height, uint32_t colour, uint32_t) {
+int TextFont::DrawText(const char* text, int x, int y, int /*width*/, int height, uint32_t colour, uint32_t) {
   if (!font || !graphics || !graphics->device || !text || !*text) return 0;
   CachedLine* line = find(text, colour);
   if (!line) line = render(text, colour);
   if (!line) return 0;
   line->lastUse = ++useCounter;
-  const int w = std::min(line->width, width ? width : 65535);
+  // Lines are clipped at the bottom of their rectangle but not at its right edge: Liberation Sans
+  // runs a few pixels wider than the rectangles some lines were laid out for.
+  const int w = line->width;
   const int h = std::min(line->height, height ? height : 65536);
   const SDL_Rect source{0, 0, w, h};
   const SDL_Rect target{x, y, w, h};

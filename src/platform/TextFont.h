@@ -22,8 +22,8 @@ class TextFont {
              int strikeOut);
   int Begin() { return font ? 1 : 0; }
   int End() { return font ? 1 : 0; }
-  // Draws text left-aligned from the top-left of the rectangle, clipped to it; a width of 0 stands
-  // for 65535 and a height of 0 for 65536. Lines break only at '\n'.
+  // Draws text left-aligned from the top-left of the rectangle, clipped at its bottom; a height of 0
+  // stands for 65536. Lines break only at '\n'.
   int DrawText(const char* text, int x, int y, int width, int height, uint32_t colour, uint32_t format);
   void Release();
 

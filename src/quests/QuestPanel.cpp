@@ -103,7 +103,7 @@ void QuestPanel::animateGems() {
   if (gemTimer.fires(kGemStepMs)) stepGemFrame(gemFrame, gemFrameRising);
 }
 
-void QuestPanel::drawHeader(int x, int y, Button button, const BackContinuePanel* buttons) const {
+void QuestPanel::drawHeader(int x, int y, Button button, const BackContinuePanel* continueArt) const {
   for (const Strip& strip : kBackdropStrips)
     sheet.DrawFrame(kBackdrop, 0, 0, strip.y, kWhite, kBackdropScaleX, strip.scaleY);
   sheet.DrawFrame(kQuestLettering, 0, 260, 70, kWhite, 1, 1);
@@ -112,8 +112,8 @@ void QuestPanel::drawHeader(int x, int y, Button button, const BackContinuePanel
     sheet.DrawFrame(kOrdinalDigits, digits.digits[i], digits.xs[i], y, kWhite, 0.9f, 1);
   if (button == Button::Accept) {
     sheet.DrawFrame(kAcceptButton, acceptFrame, kAcceptPlace.x, kAcceptPlace.y, kWhite, 1, 1);
-  } else if (buttons) {
-    buttons->buttons.DrawFrame(BackContinuePanel::kContinue, continueFrame, kContinuePlace.x, kContinuePlace.y,
+  } else if (continueArt) {
+    continueArt->buttons.DrawFrame(BackContinuePanel::kContinue, continueFrame, kContinuePlace.x, kContinuePlace.y,
                                kWhite, 1, 1);
   }
 }

@@ -42,7 +42,7 @@ class QuestPanel {
   void loadPicture(int questNumber);
 
   void animateGems();
-  void drawHeader(int x, int y, Button button, const BackContinuePanel* buttons) const;
+  void drawHeader(int x, int y, Button button, const BackContinuePanel* continueArt) const;
   void drawGoal(int questNumber);
   void drawNecklace() const;
   void drawScore(uint32_t score) const;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "quests/PlayOrder.h"
 #include "quests/QuestLayout.h"
 #include "quests/QuestTexts.h"
 #include "quests/WorldArt.h"
@@ -70,11 +71,12 @@ std::vector<const QuestLayout*> world1Layouts() {
   return layouts;
 }
 
-// The quest numbers the campaign plays: 1-10, 11-20, 21-25, 31-40, 41-45, 51-60.
+// The quests in the order the campaign plays them.
 std::vector<int> campaignQuests() {
   std::vector<int> quests;
-  for (auto [first, last] : {std::pair{1, 25}, std::pair{31, 45}, std::pair{51, 60}}) {
-    for (int quest = first; quest <= last; ++quest) quests.push_back(quest);
+  for (int quest = kFirstQuest; quest != 0 && quests.size() <= kCampaignLength;) {
+    quests.push_back(quest);
+    quest = nextQuest(quest);
   }
   return quests;
 }
@@ -181,6 +183,7 @@ TEST(QuestLayouts, GoalsLieInsideTheFieldAndOnlyTheTraderQuestHasNone) {
 }
 
 TEST(QuestTexts, EveryCampaignQuestHasAGoalAndASolvedMessage) {
+  ASSERT_EQ(campaignQuests().size(), size_t(kCampaignLength));
   for (int quest : campaignQuests()) {
     const TextLine* goal = goalLine(quest);
     const SolvedMessage* message = solvedMessage(quest);

@@ -122,7 +122,7 @@ std::span<const ArtEntry> manifest()
     // The front-end's table above, then the tables of the other parts of the game, joined once.
     static const std::vector<ArtEntry> all = [] {
         std::vector<ArtEntry> joined(std::begin(kArt), std::end(kArt));
-        for (std::span<const ArtEntry> part : {worldArt(), storyArt()})
+        for (std::span<const ArtEntry> part : {worldArt(), storyArt(), backgroundArt()})
             joined.insert(joined.end(), part.begin(), part.end());
         return joined;
     }();

@@ -25,6 +25,8 @@ struct ArtEntry {
 // screens (briefing, result, saving and loading, mission), each table in its own file.
 std::span<const ArtEntry> worldArt();
 std::span<const ArtEntry> storyArt();
+// The quests' background pictures, drawn from their layouts.
+std::span<const ArtEntry> backgroundArt();
 
 // Every picture the generator writes.
 std::span<const ArtEntry> manifest();
