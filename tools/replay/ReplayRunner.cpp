@@ -160,8 +160,12 @@ bool ReplayRunner::command(const std::string& line) {
     std::string what;
     int n = 0;
     args >> what >> n;
-    if (what != "quest" || !worldSceneOfQuest(n)) return fail("goto needs a quest number from 1 to 60");
-    gotoQuest(n);
+    if ((what != "quest" && what != "briefing") || !worldSceneOfQuest(n))
+      return fail("goto needs quest or briefing and a quest number from 1 to 60");
+    if (what == "quest")
+      gotoQuest(n);
+    else
+      gotoBriefing(n);
   } else if (verb == "expect") {
     std::string what;
     args >> what;
@@ -212,6 +216,15 @@ void ReplayRunner::gotoQuest(int quest) {
   questclock::resetForNewQuest(game);
   game.questNumber = static_cast<uint8_t>(quest);
   game.currentScene = worldSceneOfQuest(quest);
+  game.sceneChange = 1;
+}
+
+// Opens the briefing of a quest, as a campaign that has reached it would.
+void ReplayRunner::gotoBriefing(int quest) {
+  if (!game.gameRecord) runFrame();
+  game.freeSceneScreens();
+  game.questNumber = static_cast<uint8_t>(quest);
+  game.currentScene = QuestBriefingScene;
   game.sceneChange = 1;
 }
 

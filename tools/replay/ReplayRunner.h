@@ -25,6 +25,7 @@ class ReplayRunner {
   void runFrames(long count);
   void runFor(uint32_t ms);
   void gotoQuest(int quest);
+  void gotoBriefing(int quest);
   bool walk(const std::string& direction, int target);
   bool fail(const std::string& reason);
   bool setKey(const std::string& name, bool down);

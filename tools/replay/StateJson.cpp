@@ -7,6 +7,7 @@
 #include "game/MainMenuScreen.h"
 #include "persistence/HallOfFameScreen.h"
 #include "persistence/NameEntryScreen.h"
+#include "quests/QuestPanel.h"
 #include "world/Dude.h"
 #include "world/QuestScenery.h"
 #include "world/WorldState.h"
@@ -113,6 +114,9 @@ std::string stateJson(const GameApp& game) {
     out << ",\n  \"dude\": " << dudeJson(*world->dude) << ",\n  \"world\": " << worldJson(*world->state)
         << ",\n  \"scenery\": " << sceneryJson(*world->scenery);
   }
+  if (const QuestPanel* panel = game.questPanel.get())
+    out << ",\n  \"questPanel\": {\"ordinal\": " << +panel->ordinal << ", \"gemsShown\": " << +panel->gemsShown
+        << ", \"points\": " << +panel->points << "}";
   if (const MainMenuScreen* menu = game.mainMenuScreen.get())
     out << ",\n  \"mainMenu\": {\"letterCount\": " << +menu->letterCount << ", \"buttonScale\": " << menu->buttonScale
         << ", \"pillar1Y\": " << menu->pillar1Y << ", \"cometY\": " << numbers(menu->cometY, 5) << "}";
