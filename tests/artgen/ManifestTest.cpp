@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -330,6 +332,16 @@ TEST_F(GeneratedArt, AnimationFramesDiffer)
         if (e.frameCount == 3)
             groups.push_back({e.name, 0, 2});
     }
+    // The story's gems sparkle, its rock chips tumble, and a digit sheet holds ten different digits.
+    for (const char* gem : {"Gem1", "Gem2", "Gem3", "Gem4", "Gem5", "Gem6", "Gem7", "Gem8", "Gem9"})
+        groups.push_back({gem, 0, 3});
+    for (const char* digits : {"Numbers2", "Numbers4", "Numbers5", "Numbers6", "Numbers7"})
+        groups.push_back({digits, 0, 9});
+    groups.push_back({"Rocks3", 0, 15});
+    // Every animated picture of the quests shows something new on each of its frames.
+    for (const ArtEntry& e : worldArt())
+        if (e.frameCount > 1 && e.frameCount != 3)
+            groups.push_back({e.name, 0, e.frameCount - 1});
     for (const Group& g : groups) {
         const ArtEntry* e = findArt(g.name);
         ASSERT_NE(e, nullptr) << g.name;
@@ -397,6 +409,100 @@ TEST_F(GeneratedArt, CapitalHalvesJoinIntoOneLetter)
         }
         EXPECT_GE(both, 3) << letter << " falls apart at the seam";
         EXPECT_LE(onlyOne, 4) << letter << " does not line up at the seam";
+    }
+}
+
+// Columns of frame k that hold something other than the key colour: the width of its ink.
+int inkWidth(const Picture& p, const ArtEntry& e, int k)
+{
+    const int perRow = e.width / e.frameWidth;
+    const int x0 = (k % perRow) * e.frameWidth, y0 = (k / perRow) * e.frameHeight;
+    int left = e.frameWidth, right = -1;
+    for (int y = 0; y < e.frameHeight; ++y)
+        for (int x = 0; x < e.frameWidth; ++x)
+            if (p.at(x0 + x, y0 + y) != (e.colourKey & 0xFFFFFF)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right - left + 1;
+}
+
+TEST_F(GeneratedArt, DigitsLeaveRoomForTheirNeighbours)
+{
+    // The closest two digits stand in each sheet's use, as pixels of the sheet: the ordinal on the
+    // save rows (24 apart at half size), the score (17 apart at 0.3), seconds and points (17 at 0.6).
+    struct Spacing {
+        const char* sheet;
+        double pixels;
+    };
+    for (const Spacing& s : {Spacing{"Numbers4", 24 / 0.5}, Spacing{"Numbers5", 17 / 0.3},
+                             Spacing{"Numbers6", 17 / 0.6}, Spacing{"Numbers7", 17 / 0.6}}) {
+        const ArtEntry* e = findArt(s.sheet);
+        ASSERT_NE(e, nullptr) << s.sheet;
+        const Picture p = load(*e);
+        for (int d = 0; d < 10; ++d) {
+            const int width = inkWidth(p, *e, d);
+            EXPECT_LE(width, s.pixels) << s.sheet << " digit " << d << " runs into its neighbour";
+            EXPECT_GE(width, d == 1 ? s.pixels / 5 : s.pixels / 2) << s.sheet << " digit " << d << " is too thin to read";
+        }
+    }
+}
+
+TEST_F(GeneratedArt, NecklaceHasASettingUnderEveryGem)
+{
+    // Where the briefing draws each gem (frame size, position, scale) over the necklace, which it
+    // draws at (50, 0) and 1.3 times its size: a setting must lie under the middle of every gem.
+    struct Place {
+        const char* gem;
+        int frameW, frameH;
+        double x, y, scale;
+    };
+    const Place places[] = {{"Gem3", 64, 32, 547, 452, 1},  {"Gem7", 64, 64, 420, 504, 0.9}, {"Gem1", 32, 32, 67, 160, 1.1},
+                            {"Gem2", 32, 32, 166, 444, 1.2}, {"Gem8", 64, 64, 87, 314, 0.7},  {"Gem6", 64, 64, 286, 504, 0.9},
+                            {"Gem9", 64, 64, 634, 314, 0.7}, {"Gem4", 32, 64, 665, 150, 1},   {"Gem5", 64, 64, 350, 526, 1}};
+    const ArtEntry* necklace = findArt("Necklace");
+    ASSERT_NE(necklace, nullptr);
+    const Picture p = load(*necklace);
+    const std::uint32_t key = necklace->colourKey & 0xFFFFFF;
+    for (const Place& g : places) {
+        SCOPED_TRACE(g.gem);
+        ASSERT_NE(findArt(g.gem), nullptr);
+        const double cx = (g.x + g.frameW * g.scale / 2 - 50) / 1.3, cy = (g.y + g.frameH * g.scale / 2) / 1.3;
+        // A quarter of the gem's size to every side: wider than the chain, so only a setting covers it.
+        const double reach = std::min(g.frameW, g.frameH) * g.scale / 1.3 / 4;
+        for (auto [dx, dy] : {std::pair{0.0, 0.0}, {-reach, 0.0}, {reach, 0.0}, {0.0, -reach}, {0.0, reach}})
+            EXPECT_NE(p.at(int(cx + dx), int(cy + dy)), key) << "nothing at " << dx << "," << dy;
+    }
+}
+
+// The game shows frames 0 and 1 for a catapult throwing left and 2 and 3 for one throwing right; the
+// dude stands at the right end of the first kind and the left end of the second, so each left frame
+// must be its right frame seen in a mirror.
+TEST_F(GeneratedArt, CatapultsThrowingLeftMirrorThoseThrowingRight)
+{
+    for (const ArtEntry& e : worldArt()) {
+        if (std::string_view(e.name).substr(0, 5) != "Swing")
+            continue;
+        const Picture p = load(e);
+        ASSERT_FALSE(p.pixels.empty()) << e.name;
+        const int perRow = e.width / e.frameWidth;
+        for (int k = 0; k < 2; ++k) {
+            const int lx = (k % perRow) * e.frameWidth, ly = (k / perRow) * e.frameHeight;
+            const int rx = ((k + 2) % perRow) * e.frameWidth, ry = ((k + 2) / perRow) * e.frameHeight;
+            // Edges are smoothed a little differently on the two sides; only clear differences count.
+            auto unlike = [](std::uint32_t a, std::uint32_t b) {
+                for (int shift : {0, 8, 16})
+                    if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 64)
+                        return true;
+                return false;
+            };
+            int differing = 0;
+            for (int y = 0; y < e.frameHeight; ++y)
+                for (int x = 0; x < e.frameWidth; ++x)
+                    if (unlike(p.at(lx + x, ly + y), p.at(rx + e.frameWidth - 1 - x, ry + y)))
+                        ++differing;
+            EXPECT_LT(differing, e.frameWidth * e.frameHeight / 50) << e.name << " frame " << k;
+        }
     }
 }
 
