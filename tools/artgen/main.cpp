@@ -1,12 +1,18 @@
 // ilvys-artgen OUTDIR: draws every picture of the game into OUTDIR/Art.
+// ilvys-artgen --overlay-walls DIR: writes each quest background with its walls drawn over it, to
+// check by eye that every invisible wall lies on an edge of the picture.
 #include "Generator.h"
+#include "draw/BackgroundDraw.h"
 
 #include <iostream>
+#include <string_view>
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string_view(argv[1]) == "--overlay-walls")
+        return artgen::writeWallOverlays(argv[2], std::cerr) == 0 ? 0 : 1;
     if (argc != 2) {
-        std::cerr << "usage: ilvys-artgen OUTDIR\n";
+        std::cerr << "usage: ilvys-artgen OUTDIR | ilvys-artgen --overlay-walls DIR\n";
         return 2;
     }
     return artgen::generateAll(argv[1], std::cerr) == 0 ? 0 : 1;

@@ -36,19 +36,25 @@ bool stepFrom(Dude& dude, int x, int y, int d, int& nx, int& ny) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "Usage: ilvys-questpath QUEST\n");
+  if (argc != 2 && argc != 4 && argc != 6) {
+    std::fprintf(stderr,
+                 "Usage: ilvys-questpath QUEST [TO_X TO_Y [FROM_X FROM_Y]]\n"
+                 "Prints the walk from the quest's start (or FROM) to its goal (or to the dude position TO).\n"
+                 "Only the quest's walls and the field's edges are taken into account, not its objects.\n");
     return 2;
   }
   const int quest = std::atoi(argv[1]);
   const QuestLayout* layout = questLayout(quest);
-  if (!layout || !layout->hasGoal) {
+  const bool toPoint = argc >= 4;
+  if (!layout || (!toPoint && !layout->hasGoal)) {
     std::fprintf(stderr, "quest %d has no goal area\n", quest);
     return 1;
   }
   Dude dude;
   dude.setupQuest(quest);
-  const int startX = dude.x, startY = dude.y;
+  const int startX = argc == 6 ? std::atoi(argv[4]) : dude.x, startY = argc == 6 ? std::atoi(argv[5]) : dude.y;
+  const int toX = toPoint ? std::atoi(argv[2]) : -1, toY = toPoint ? std::atoi(argv[3]) : -1;
+  const auto arrived = [&](int x, int y) { return toPoint ? x == toX && y == toY : inGoal(layout->goal, x, y); };
 
   // Dijkstra over (x, y, direction of arrival); a turn costs more than a long straight walk.
   const auto index = [](int x, int y, int d) { return (y * kW + x) * 5 + d; };
@@ -63,7 +69,7 @@ int main(int argc, char** argv) {
     open.pop();
     if (c != cost[at]) continue;
     const int d = at % 5, cell = at / 5, x = cell % kW, y = cell / kW;
-    if (inGoal(layout->goal, x, y)) {
+    if (arrived(x, y)) {
       found = at;
       break;
     }
@@ -80,12 +86,12 @@ int main(int argc, char** argv) {
     }
   }
   if (found < 0) {
-    std::fprintf(stderr, "no walk reaches the goal of quest %d\n", quest);
+    std::fprintf(stderr, "no walk reaches the target in quest %d\n", quest);
     return 1;
   }
   std::vector<int> path;
   for (int at = found; at >= 0; at = from[at]) path.push_back(at);
-  std::printf("goto quest %d\nframes 2\n", quest);
+  if (!toPoint) std::printf("goto quest %d\nframes 2\n", quest);
   for (size_t i = path.size() - 1; i > 0; --i) {
     const int d = path[i - 1] % 5;
     const bool lastOfRun = i == 1 || path[i - 2] % 5 != d;
@@ -93,6 +99,6 @@ int main(int argc, char** argv) {
     const int cell = path[i - 1] / 5;
     std::printf("walk %s %d\n", kNames[d], d <= 2 ? cell % kW : cell / kW);
   }
-  std::printf("frames 2\nexpect solved\n");
+  if (!toPoint) std::printf("frames 2\nexpect solved\n");
   return 0;
 }
