@@ -7,7 +7,11 @@
 #include "persistence/GameRecord.h"
 #include "platform/KeyCodes.h"
 #include "quests/PlayOrder.h"
+#include "quests/QuestObjects.h"
+#include "world/ChoicePanel.h"
 #include "world/Dude.h"
+#include "world/Kinds.h"
+#include "world/QuestDrawing.h"
 #include "world/Hud.h"
 #include "world/InGameMenu.h"
 #include "world/QuestClock.h"
@@ -33,6 +37,7 @@ struct Frame {
   WorldState& world;
   Dude& dude;
   int quest;
+  const QuestObjects* objectsOfQuest;
   LiveQuest live() const { return {dude, scenery, world, game, rules.imageSignBytes, rules.world == 4}; }
   uint8_t steps(Pace pace) const { return game.pacers[pace]->out; }
 };
@@ -185,36 +190,98 @@ void move(Frame& f) {
   GameApp& game = f.game;
   if (!game.frameValid) return;
   for (int i = 0; i < kPacerCount; ++i) game.pacers[i]->out = game.pacers[i]->StepAveraged(kPaceRates[i], game.frameMs);
-  if (!f.world.flightActive && !f.world.teleportState && !f.world.questSolved) f.dude.step(f.steps(k110));
+  WorldState& w = f.world;
+  if (f.dude.menuState == Dude::kPlaying) {
+    moveBall(w, f.steps(k130));
+    moveRocks(w, f.steps(k170));
+  }
+  moveBursts(w, {f.steps(k30), f.steps(k40), f.steps(k60), f.steps(k80), f.steps(k110), f.steps(k130)});
+  if (!w.flightActive && !w.teleportState && !w.questSolved) f.dude.step(f.steps(k110));
   f.scenery.movePortcullis(f.steps(k30), f.quest);
 }
 
 void animate(Frame& f) {
-  f.world.animate();
-  if (f.dude.menuState == Dude::kOutOfHearts) f.world.rocksFalling = 0;
-  if (!f.world.flightActive && !f.world.teleportState) {
+  WorldState& w = f.world;
+  w.animate();
+  if (f.dude.menuState == Dude::kPlaying) runMachine(w);
+  if (f.dude.menuState == Dude::kOutOfHearts) w.rocksFalling = 0;
+  if (!w.flightActive && !w.teleportState) {
     f.dude.animateWalk();
     f.dude.animateIdle();
-    if (f.world.questSolved) f.dude.frame = Dude::kCheeringFrame;
+    if (w.questSolved) f.dude.frame = Dude::kCheeringFrame;
+  }
+  if (w.fadeTimer.fires(30)) {
+    fadeBlocks(w, f.rules.world);
+    fadeDoors(w);
+    fadeSuspiciousWalls(w);
   }
   f.scenery.animate();
 }
 
-// The dude's proposed move meets the field's edge, the quest's objects and its walls.
+// What the dude finds where it now stands.
+void pickUp(Frame& f) {
+  WorldState& w = f.world;
+  Dude& d = f.dude;
+  pickUpCoinsAndFood(w, d);
+  pickUpKeys(w, d);
+  pickUpWeights(w, d);
+  pickUpHammers(w, d);
+  pickUpGem(w, d);
+  testLevers(w, d, f.rules.world != 4);
+  testCatapults(w, d);
+  enterTeleporters(w, d);
+  testStores(w, d);
+  testTrader(w, d);
+  pickUpHorn(w, d);
+}
+
+// The dude's proposed move meets the balls and rocks, the field's edge, the quest's objects and
+// its walls; then it picks up what it stands on.
 void collide(Frame& f) {
-  if (f.world.flightActive) return;
-  f.dude.clampToField();
-  f.world.testGoal(f.dude.nextX, f.dude.nextY);
-  f.dude.applyWalls();
+  WorldState& w = f.world;
+  Dude& d = f.dude;
+  if (w.flightActive) return;
+  if (d.menuState == Dude::kPlaying) hitBallsAndRocks(w, d, f.quest);
+  d.clampToField();
+  collideBlocks(w, d);
+  collideDoors(w, d);
+  collideMachine(w, d);
+  collideSpecialDoor(w, d);
+  collideLedges(w, d, f.rules.world);
+  w.testGoal(d.nextX, d.nextY);
+  collideVases(w, d);
+  collideSuspiciousWalls(w, d);
+  d.applyWalls();
+  pickUp(f);
+}
+
+// A catapult flight and a teleport move the dude after the collisions.
+void flyOrTeleport(Frame& f) {
+  WorldState& w = f.world;
+  if (w.flightActive) {
+    f.dude.frame = w.flightDirection == 1 ? 25 : 24;
+    if (f.dude.menuState == Dude::kPlaying) {
+      f.game.questTimerRunning = 1;
+      fly(w, f.dude, f.steps(k130));
+    }
+  }
+  animateTeleport(w, f.dude);
 }
 
 void draw(Frame& f) {
   GameApp& game = f.game;
   f.scenery.draw(f.quest);
+  drawRocks(f.world);
+  stopRocksWithoutBlock0(f.world);
   hud::drawBar(f.world);
   hud::drawTime(f.world, static_cast<uint32_t>(f.scenery.timeLimit) - game.sceneSeconds);
+  drawQuestObjects(f.world, f.objectsOfQuest);
   hud::drawInventory(f.world);
   hud::drawHearts(f.world, f.dude);
+  if (!f.world.questSolved) {
+    panel::draw(f.world, f.objectsOfQuest);
+    if (!f.world.flightActive) panel::runScripts(f.world, f.dude, f.objectsOfQuest);
+  }
   f.dude.draw();
   hud::drawSolvedMessage(f.world, f.quest, game.backContinuePanel ? &game.backContinuePanel->buttons : nullptr);
   if (f.dude.menuState == Dude::kPlaying) hud::drawBubble(f.world, f.dude);
@@ -281,7 +348,8 @@ void runWorld(GameApp& game, int worldNumber) {
   beginSceneFrame(game);
   WorldObjects& objects = game.worlds[worldNumber - 1];
   createQuest(game, objects);
-  Frame f{game, worldRules(worldNumber), objects, *objects.scenery, *objects.state, *objects.dude, game.questNumber};
+  Frame f{game,          worldRules(worldNumber), objects, *objects.scenery, *objects.state, *objects.dude,
+          game.questNumber, questObjects(game.questNumber)};
   GameRecord& record = *game.gameRecord;
   if (record.transferState == kRestoreQuest) {
     record.transferState = 0;
@@ -293,6 +361,7 @@ void runWorld(GameApp& game, int worldNumber) {
   if (f.rules.enterContinues && f.world.questSolved == 1 && takeKey(game, kKeyEnter)) continueToResult(f);
 
   hud::hover(f.world, game.cursor.x, game.cursor.y);
+  panel::hover(f.world, game.cursor.x, game.cursor.y);
   if (f.world.questSolved) game.questTimerRunning = 0;
   if (f.dude.menuState != Dude::kPlaying) menu::hover(f.dude, game.cursor.x, game.cursor.y);
   pressButtons(f);
@@ -301,6 +370,7 @@ void runWorld(GameApp& game, int worldNumber) {
   move(f);
   animate(f);
   collide(f);
+  flyOrTeleport(f);
   f.dude.commit();
   if (f.world.hornTaken) {
     f.scenery.fadeActive = 1;

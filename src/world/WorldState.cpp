@@ -38,26 +38,22 @@ void WorldState::reset() {
   machineBurstFrames[2] = 10;
 }
 
-void WorldState::setupQuest(int quest) {
-  const QuestLayout* layout = questLayout(quest);
-  if (!layout || !layout->hasGoal) return;
-  goalActive = 1;
-  goalX = layout->goal.x;
-  goalY = layout->goal.y;
-  goalWidth = layout->goal.width;
-  goalHeight = layout->goal.height;
-}
-
 void WorldState::animate() {
   if (fastAnimTimer.fires(100)) {
     coinFrame = (coinFrame + 1) % 4;
     ballFrame = (ballFrame + 1) % 4;
     sparkleFrame = (sparkleFrame + 1) % 16;
+    if (machineBurstActive) {
+      machineBurstFrames[0] = (machineBurstFrames[0] + 1) % 16;
+      machineBurstFrames[1] = (machineBurstFrames[1] + 1) % 16;
+      machineBurstFrames[2] = machineBurstFrames[2] == 0 ? 15 : machineBurstFrames[2] - 1;
+    }
   }
   if (midAnimTimer.fires(200)) {
     keyFrame = (keyFrame + 1) % 4;
     hammerFrame = (hammerFrame + 1) % 4;
     teleporterFrame = (teleporterFrame + 1) % 4;
+    if (burstActive[0] || burstActive[1] || burstActive[2] || blockBurstActive) burstFrame = (burstFrame + 1) % 4;
     // The gem rocks back and forth: 0, 1, 2, 3, 3, 2, 1, 0, 0, 1, ...
     if (gemFrameRising) {
       if (gemFrame == 3)

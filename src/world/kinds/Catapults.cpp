@@ -1,0 +1,95 @@
+#include <algorithm>
+
+#include "quests/QuestObjects.h"
+#include "world/Dude.h"
+#include "world/Kinds.h"
+#include "world/WorldState.h"
+
+namespace {
+enum Facing : uint8_t { kThrowsLeft = 1, kThrowsRight = 2 };
+}  // namespace
+
+void pickUpWeights(WorldState& w, const Dude& d) {
+  for (int i = 0; i < w.weightCount; ++i) {
+    if (!w.weightPresent[i]) continue;
+    const int X = w.weightX[i], Y = w.weightY[i];
+    const bool across = (X < d.x + 26 && d.x + 26 < X + 40) || (X + 6 < d.x && d.x < X + 22);
+    if (across && Y < d.y + 48 && d.y < Y + 22) {
+      w.weightPresent[i] = 0;
+      w.weightsHeld += 1;
+      w.sndPick = 1;
+    }
+  }
+}
+
+// The dude stands at the end that is thrown: the right end of a catapult throwing left.
+void testCatapults(WorldState& w, const Dude& d) {
+  for (int i = 0; i < w.catapultCount; ++i) {
+    w.dudeAtCatapult[i] = 0;
+    const int X = w.catapultX[i], Y = w.catapultY[i];
+    if (!(Y < d.y + 40 && d.y < Y + 42)) continue;
+    const int from = w.catapultFacing[i] == kThrowsLeft ? X + 43 : X;
+    const int to = w.catapultFacing[i] == kThrowsLeft ? X + 83 : X + 40;
+    if ((from < d.x + 26 && d.x + 26 < to) || (from < d.x && d.x < to)) w.dudeAtCatapult[i] = 1;
+  }
+}
+
+bool atCatapult(const WorldState& w, int& catapult) {
+  for (int i = 0; i < 2; ++i)
+    if (w.dudeAtCatapult[i]) {
+      catapult = i;
+      return true;
+    }
+  return false;
+}
+
+void throwFromCatapult(WorldState& w, const QuestObjects& q, int catapult, int choice) {
+  if (catapult >= static_cast<int>(q.catapultScripts.size())) return;
+  const Throw& t = q.catapultScripts[catapult].choice[choice - 1];
+  w.flightLandX = t.landX;
+  w.flightLandY = t.landY;
+  w.flightTurnX = t.turnX;
+  if (t.plateau) {
+    w.flightStage = 1;
+    w.flightMinY = t.minY;
+    w.flightDropX = t.dropX;
+  }
+  if (w.weightsHeld == 0) {
+    w.bubbleShown = w.bubbleWeight = 1;
+    return;
+  }
+  w.catapultFrame = 1;
+  w.weightsHeld -= 1;
+  w.flightActive = 1;
+  w.flightDirection = w.catapultFacing[catapult] == kThrowsLeft ? kThrowsLeft : kThrowsRight;
+}
+
+// The flight rises until the turning x, then drops to the landing height and slides to the
+// landing point; quest 7's plateau flight rises to a ceiling and drops late.
+void fly(WorldState& w, Dude& d, int s) {
+  if (w.vibrateState == 0) w.vibrateState = 1;
+  if (w.flightDirection == kThrowsLeft) {
+    d.nextX -= s;
+    if (d.nextX < w.flightTurnX)
+      d.nextY = std::min(d.nextY + s, w.flightLandY);
+    else
+      d.nextY -= s;
+    if (d.nextX <= w.flightLandX) d.nextX = w.flightLandX;
+  } else if (w.flightStage == 0) {
+    d.nextX += s;
+    if (d.nextX > w.flightTurnX)
+      d.nextY = std::min(d.nextY + s, w.flightLandY);
+    else
+      d.nextY -= s;
+    if (d.nextX >= w.flightLandX) d.nextX = w.flightLandX;
+  } else {
+    d.nextX += s;
+    if (d.nextY >= w.flightMinY && d.nextX < w.flightTurnX) d.nextY -= s;
+    if (d.nextX >= w.flightDropX) d.nextY = std::min(d.nextY + s, w.flightLandY);
+    if (d.nextX >= w.flightLandX) d.nextX = w.flightLandX;
+  }
+  if (d.nextX == w.flightLandX && d.nextY == w.flightLandY) {
+    w.flightActive = w.catapultFrame = w.catapultFrame2 = w.vibrateState = 0;
+    w.flightStage = 0;
+  }
+}

@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include "platform/Clock.h"
+#include "quests/QuestObjects.h"
+#include "world/Dude.h"
+#include "world/Kinds.h"
+#include "world/WorldState.h"
+
+namespace {
+// A world and a dude standing at (x, y), proposing to move by (dx, dy).
+struct Scene {
+  WorldState w;
+  Dude d;
+  Scene() { w.reset(); }
+  void at(int x, int y) {
+    d.x = d.nextX = x;
+    d.y = d.nextY = y;
+  }
+  void propose(int dx, int dy) {
+    d.nextX = d.x + dx;
+    d.nextY = d.y + dy;
+  }
+};
+
+void addDoor(WorldState& w, int x, int y, uint8_t kind) {
+  const int i = w.doorCount++;
+  w.doorPresent[i] = 1;
+  w.doorX[i] = x;
+  w.doorY[i] = y;
+  w.doorKeyKind[i] = kind;
+  w.doorScaleX[i] = 1.4f;
+}
+
+void addBlock(WorldState& w, int x, int y, bool horizontal) {
+  const int i = w.blockCount++;
+  w.blockPresent[i] = 1;
+  w.blockX[i] = x;
+  w.blockY[i] = y;
+  w.blockHorizontal[i] = horizontal ? 1 : 0;
+  w.blockScaleX[i] = 1.1f;
+}
+}  // namespace
+
+TEST(Doors, AVerticalMoveIntoADoorStopsAndSpendsEveryMatchingKey) {
+  Scene s;
+  addDoor(s.w, 100, 200, 7);
+  s.w.keyKind[0] = 7;
+  s.w.keyKind[3] = 7;
+  s.w.keyHeld[0] = s.w.keyHeld[3] = 1;
+  s.at(100, 243);  // just below the door, moving up into it
+  s.propose(0, -2);
+  collideDoors(s.w, s.d);
+  EXPECT_EQ(s.d.nextY, 243);
+  EXPECT_EQ(s.w.doorOpening[0], 1);
+  EXPECT_EQ(s.w.keyHeld[0], 0);
+  EXPECT_EQ(s.w.keyHeld[3], 0);
+  EXPECT_EQ(s.w.sndKey, 1);
+}
+
+TEST(Doors, ASidewaysMoveIntoADoorDoesNotStop) {
+  Scene s;
+  addDoor(s.w, 100, 200, 7);
+  s.at(60, 190);
+  s.propose(3, 0);
+  collideDoors(s.w, s.d);
+  EXPECT_EQ(s.d.nextX, 63);
+}
+
+TEST(Doors, WithoutTheKeyTheBubbleNamesIt) {
+  Scene s;
+  addDoor(s.w, 100, 200, 19);
+  s.w.keyKind[0] = 7;
+  s.w.keyHeld[0] = 1;
+  s.at(100, 243);
+  s.propose(0, -2);
+  collideDoors(s.w, s.d);
+  EXPECT_EQ(s.w.bubbleKey2, 1);
+  EXPECT_EQ(s.w.keyHeld[0], 1);
+  EXPECT_EQ(s.w.doorPresent[0], 1);
+}
+
+TEST(Blocks, AVanishingBlockStopsOnlyInItsOwnDirection) {
+  Scene s;
+  addBlock(s.w, 200, 200, false);  // stops vertical moves, even while vanishing
+  s.w.blockVanishing[0] = 1;
+  s.at(200, 260);
+  s.propose(0, -10);
+  collideBlocks(s.w, s.d);
+  EXPECT_EQ(s.d.nextY, 260);
+  Scene h;
+  addBlock(h.w, 200, 200, true);  // stops horizontal moves, but not once vanishing
+  h.w.blockVanishing[0] = 1;
+  h.at(172, 200);
+  h.propose(3, 0);
+  collideBlocks(h.w, h.d);
+  EXPECT_EQ(h.d.nextX, 175);
+}
+
+TEST(Blocks, AHammerBreaksTheBlockButTheDudeStopsThatFrame) {
+  Scene s;
+  addBlock(s.w, 200, 200, true);
+  s.w.hammersHeld = 1;
+  s.at(172, 200);
+  s.propose(3, 0);
+  collideBlocks(s.w, s.d);
+  EXPECT_EQ(s.d.nextX, 172);
+  EXPECT_EQ(s.w.blockPresent[0], 0);
+  EXPECT_EQ(s.w.hammersHeld, 0);
+  EXPECT_EQ(s.w.blockBurstActive, 1);
+  s.propose(3, 0);
+  collideBlocks(s.w, s.d);
+  EXPECT_EQ(s.d.nextX, 175);
+}
+
+TEST(Blocks, TheTenthBlockNeverFadesInTheFirstWorlds) {
+  Scene s;
+  for (int i = 0; i < 10; ++i) addBlock(s.w, 10 * i, 0, true);
+  s.w.blockVanishing[8] = s.w.blockVanishing[9] = 1;
+  for (int t = 0; t < 40; ++t) fadeBlocks(s.w, 1);
+  EXPECT_EQ(s.w.blockPresent[8], 0);
+  EXPECT_EQ(s.w.blockPresent[9], 1);
+  EXPECT_FLOAT_EQ(s.w.blockScaleX[9], 1.1f);
+  for (int t = 0; t < 40; ++t) fadeBlocks(s.w, 4);
+  EXPECT_EQ(s.w.blockPresent[9], 0);
+}
+
+TEST(Levers, AHeartIsPaidOncePerVisit) {
+  Scene s;
+  s.w.leverCount = 1;
+  s.w.leverPresent[0] = 1;
+  s.w.leverX[0] = 100;
+  s.w.leverY[0] = 100;
+  s.d.hearts = 2;
+  s.at(100, 80);
+  for (int frame = 0; frame < 5; ++frame) testLevers(s.w, s.d, true);
+  EXPECT_EQ(s.d.hearts, 1);
+  EXPECT_EQ(s.w.dudeAtLever[0], 1);
+  s.at(300, 300);  // off and back on costs another heart
+  testLevers(s.w, s.d, true);
+  EXPECT_EQ(s.w.dudeAtLever[0], 0);
+  s.at(100, 80);
+  testLevers(s.w, s.d, true);
+  EXPECT_EQ(s.d.hearts, 0);
+  s.at(300, 300);
+  testLevers(s.w, s.d, true);
+  s.at(100, 80);
+  testLevers(s.w, s.d, true);  // no heart left: the bubble asks for one, no panel
+  EXPECT_EQ(s.w.dudeAtLever[0], 0);
+  EXPECT_EQ(s.w.bubbleHeart, 1);
+  EXPECT_EQ(s.d.hearts, 0);
+}
+
+TEST(Levers, APositionRunsItsEffectsAndSoundsOnlyWhenItChanges) {
+  static constexpr LeverEffect kAppear[] = {{Effect::BlockAppear, 1, 0, 0}, {Effect::BlockVanish, 0, 0, 0}};
+  static constexpr LeverScript kScript[] = {{{{}, kAppear, {}}}};
+  QuestObjects q{};
+  q.leverScripts = kScript;
+  Scene s;
+  addBlock(s.w, 0, 0, true);
+  addBlock(s.w, 50, 0, true);
+  s.w.blockPresent[1] = 0;
+  s.w.blockScaleX[1] = 0.1f;
+  s.w.leverPosition[0] = 0;
+  pullLever(s.w, q, 0, 2);
+  EXPECT_EQ(s.w.leverPosition[0], 1);
+  EXPECT_EQ(s.w.sndKey, 1);
+  EXPECT_EQ(s.w.blockAppearing[1], 1);
+  EXPECT_EQ(s.w.blockVanishing[0], 1);
+  s.w.sndKey = 0;
+  pullLever(s.w, q, 0, 2);
+  EXPECT_EQ(s.w.sndKey, 0);
+}
+
+TEST(Vases, OnlyThreeBurstsFlyAtOnce) {
+  Scene s;
+  s.w.hammersHeld = 4;
+  s.w.vaseCount = 4;
+  for (int v = 0; v < 4; ++v) {
+    s.w.vasePresent[v] = 1;
+    s.w.vaseX[v] = 100;
+    s.w.vaseY[v] = 100;
+  }
+  for (int v = 0; v < 4; ++v) {
+    s.at(60, 100);
+    s.propose(20, 0);
+    collideVases(s.w, s.d);
+  }
+  EXPECT_EQ(s.w.hammersHeld, 0);
+  EXPECT_EQ(s.w.burstActive[0] + s.w.burstActive[1] + s.w.burstActive[2] + s.w.burstActive[3], 3);
+  EXPECT_EQ(s.d.nextX, 80);  // with a hammer the dude walks on
+}
+
+TEST(Ledges, AnUpwardLedgeCanBeWalkedDownButNotUp) {
+  Scene s;
+  s.w.ledge[0] = {1, 100, 200, 60};
+  s.at(110, 200);
+  s.propose(0, -2);
+  collideLedges(s.w, s.d, 1);
+  EXPECT_EQ(s.d.nextY, 200);
+  s.propose(0, 2);
+  collideLedges(s.w, s.d, 1);
+  EXPECT_EQ(s.d.nextY, 202);
+  s.w.ledge[0].active = 0;  // switched off: free to go up
+  s.propose(0, -2);
+  collideLedges(s.w, s.d, 1);
+  EXPECT_EQ(s.d.nextY, 198);
+}
+
+TEST(Flights, ALeftThrowRisesThenDropsToItsLandingPoint) {
+  Scene s;
+  s.at(420, 300);
+  s.w.flightActive = 1;
+  s.w.flightDirection = 1;
+  s.w.flightLandX = 145;
+  s.w.flightLandY = 302;
+  s.w.flightTurnX = 310;
+  int highest = 300, frames = 0;
+  while (s.w.flightActive && frames++ < 1000) {
+    fly(s.w, s.d, 2);
+    s.d.commit();
+    highest = std::min(highest, s.d.y);
+  }
+  EXPECT_EQ(s.d.x, 145);
+  EXPECT_EQ(s.d.y, 302);
+  EXPECT_LT(highest, 250);
+  EXPECT_EQ(s.w.vibrateState, 0);
+}
+
+TEST(Machines, ABallLeavesAfterSevenTicksAndABlockCanStopIt) {
+  useVirtualClock(100);
+  Scene s;
+  s.w.machinePresent = 1;
+  s.w.ballStartX = 750;
+  s.w.ballStartY = 400;
+  for (int frame = 0; frame < 40 && !s.w.ballRolling; ++frame) {
+    runMachine(s.w);
+    advanceVirtualClock();
+  }
+  useRealClock();
+  ASSERT_EQ(s.w.ballRolling, 1);
+  addBlock(s.w, 400, 390, true);  // quest 1's block 0 stops the ball
+  s.w.ballX = 405;
+  s.at(10, 10);
+  hitBallsAndRocks(s.w, s.d, 1);
+  EXPECT_EQ(s.w.ballRolling, 0);
+  EXPECT_EQ(s.w.smashMuffled, 1);
+  EXPECT_EQ(s.d.hearts, 1);
+}
+
+TEST(Rocks, ARockTakesAHeartAndOneOnTheGroundBreaksQuietly) {
+  Scene s;
+  s.w.rocksFalling = 1;
+  s.w.rockCount = 2;
+  s.w.rockColumnX = 15;
+  s.w.rockPresent[0] = s.w.rockPresent[1] = 1;
+  s.w.rockY[0] = 100;
+  s.w.rockY[1] = 490;
+  s.d.hearts = 1;
+  s.at(15, 100);
+  hitBallsAndRocks(s.w, s.d, 5);
+  EXPECT_EQ(s.d.hearts, 0);
+  EXPECT_EQ(s.w.rockPresent[0], 0);
+  EXPECT_EQ(s.w.rockPresent[1], 0);
+  EXPECT_EQ(s.w.smashMuffled, 1);
+  moveRocks(s.w, 400);  // past the bottom, rocks come back from above
+  EXPECT_EQ(s.w.rockY[1], 890 - 1500);
+  EXPECT_EQ(s.w.rockPresent[1], 1);
+}
+
+TEST(Stores, TooFewCoinsShowTheBubbleAndABoughtOfferIsGone) {
+  static constexpr StoreScript kStore[] = {{{{Gift::Hammer, 3, 0, 0}, {Gift::Heart, 1, 1, 0}, {Gift::Key, 3, -1, 0}}}};
+  QuestObjects q{};
+  q.storeScripts = kStore;
+  Scene s;
+  s.w.coinsHeld = 2;
+  buy(s.w, s.d, q, 0, 1);
+  EXPECT_EQ(s.w.bubbleCoin, 1);
+  EXPECT_EQ(s.w.hammersHeld, 0);
+  buy(s.w, s.d, q, 0, 2);
+  EXPECT_EQ(s.d.hearts, 2);
+  EXPECT_EQ(s.w.coinsHeld, 1);
+  buy(s.w, s.d, q, 0, 2);  // sold out
+  EXPECT_EQ(s.w.coinsHeld, 1);
+  s.w.coinsHeld = 6;
+  buy(s.w, s.d, q, 0, 3);  // a key is sold while it is not held
+  EXPECT_EQ(s.w.keyHeld[0], 1);
+  buy(s.w, s.d, q, 0, 3);
+  EXPECT_EQ(s.w.coinsHeld, 3);
+}
+
+TEST(SuspiciousWalls, AWrongSignCostsAHeartAndTheRightOneOpens) {
+  Scene s;
+  s.w.suspWallCount = 1;
+  s.w.suspWallPresent[0] = 1;
+  s.w.suspWallAnswer[0] = 3;
+  s.w.suspWallScale[0] = 1.4f;
+  s.d.hearts = 1;
+  EXPECT_FALSE(touchSign(s.w, s.d, 0, 1));
+  EXPECT_EQ(s.d.hearts, 0);
+  EXPECT_FALSE(touchSign(s.w, s.d, 0, 2));
+  EXPECT_EQ(s.d.hearts, 255);  // no floor: the dude is out of hearts
+  EXPECT_TRUE(touchSign(s.w, s.d, 0, 3));
+  EXPECT_EQ(s.w.suspWallPresent[0], 0);
+  for (int t = 0; t < 60; ++t) fadeSuspiciousWalls(s.w);
+  EXPECT_FLOAT_EQ(s.w.suspWallScale[0], 0.0f);
+  EXPECT_EQ(s.w.suspWallOpening[0], 0);
+}
+
+TEST(Teleporters, TheDudeDissolvesAndArrivesAtTheExit) {
+  useVirtualClock(50);
+  Scene s;
+  s.w.teleporterCount = 1;
+  s.w.teleporterX[0] = 100;
+  s.w.teleporterY[0] = 100;
+  s.w.teleporterExitX[0] = 500;
+  s.w.teleporterExitY[0] = 300;
+  s.at(105, 100);
+  enterTeleporters(s.w, s.d);
+  ASSERT_EQ(s.w.teleportState, 1);
+  std::vector<int> frames;
+  for (int frame = 0; frame < 20 && s.w.teleportState; ++frame) {
+    animateTeleport(s.w, s.d);
+    if (frames.empty() || frames.back() != s.d.frame) frames.push_back(s.d.frame);
+    advanceVirtualClock();
+  }
+  useRealClock();
+  EXPECT_EQ(s.d.nextX, 500);
+  EXPECT_EQ(s.d.nextY, 300);
+  EXPECT_EQ(frames, (std::vector<int>{0, 26, 27, 28, 26}));
+}
