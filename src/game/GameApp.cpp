@@ -16,7 +16,10 @@
 #include "world/QuestScenery.h"
 #include "world/WorldState.h"
 #include "persistence/HallOfFameScreen.h"
+#include "persistence/LoadScreen.h"
+#include "persistence/MissionScreen.h"
 #include "persistence/NameEntryScreen.h"
+#include "persistence/SaveScreen.h"
 
 WorldObjects::WorldObjects() = default;
 WorldObjects::~WorldObjects() = default;
@@ -71,6 +74,9 @@ void GameApp::freeSceneScreens() {
   hallOfFameScreen.reset();
   questPanel.reset();
   quitDialog.reset();
+  saveScreen.reset();
+  loadScreen.reset();
+  missionScreen.reset();
 }
 
 // Screens hold textures of the renderer, so they go before the graphics device does.

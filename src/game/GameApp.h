@@ -13,13 +13,16 @@ class CreditsScreen;
 class GameRecord;
 class HallOfFameScreen;
 class InformationScreen;
+class LoadScreen;
 class MainMenuScreen;
+class MissionScreen;
 class NameEntryScreen;
 class QuestPanel;
 class WorldState;
 class Dude;
 class QuestScenery;
 class QuitDialog;
+class SaveScreen;
 class Settings;
 class TitleScreen;
 
@@ -58,13 +61,16 @@ class GameApp : public Application, public FrameTimer {
   std::unique_ptr<HallOfFameScreen> hallOfFameScreen;
   std::unique_ptr<GameRecord> gameRecord;
   std::unique_ptr<InformationScreen> informationScreen;
+  std::unique_ptr<LoadScreen> loadScreen;
   std::unique_ptr<MainMenuScreen> mainMenuScreen;
+  std::unique_ptr<MissionScreen> missionScreen;
   MouseCursor cursor;
   std::unique_ptr<StepPacer> pacers[kPacerCount];
   std::unique_ptr<NameEntryScreen> nameEntryScreen;
   std::unique_ptr<QuestPanel> questPanel;
   WorldObjects worlds[kWorldCount];  // world 1 at index 0
   std::unique_ptr<QuitDialog> quitDialog;
+  std::unique_ptr<SaveScreen> saveScreen;
   std::unique_ptr<Settings> settings;
   std::unique_ptr<TitleScreen> titleScreen;
 

@@ -13,7 +13,7 @@ void createMenuScreen(GameApp& game) {
   restartTitleMusicIfAsked(game);
 }
 
-// Load Game leads to a screen that is not part of the game yet; until it is, it does nothing.
+// Hall of Fame, Load Game, Information and Credits open over the menu, which resumes as it was.
 void runButton(GameApp& game, int id) {
   switch (id) {
     case MainMenuScreen::kStartNewGame:
@@ -24,6 +24,9 @@ void runButton(GameApp& game, int id) {
       break;
     case MainMenuScreen::kHallOfFame:
       openOver(game, HallOfFameScene);
+      break;
+    case MainMenuScreen::kLoadGame:
+      openOver(game, LoadScene);
       break;
     case MainMenuScreen::kInformation:
       openOver(game, InformationScene);

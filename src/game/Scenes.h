@@ -11,6 +11,12 @@ void NameEntryScene(GameApp& game);
 void HallOfFameScene(GameApp& game);
 void QuestBriefingScene(GameApp& game);
 void QuestResultScene(GameApp& game);
+void SaveScene(GameApp& game);
+void LoadScene(GameApp& game);
+void MissionScene(GameApp& game);
+// One frame each, drawing nothing: they write or read the slot their screen picked.
+void SaveWriterScene(GameApp& game);
+void SaveLoaderScene(GameApp& game);
 // One scene per world; they share one engine.
 void WorldScene1(GameApp& game);
 void WorldScene2(GameApp& game);

@@ -51,11 +51,11 @@ int GameRecord::hallEntriesUsed() const {
   return n;
 }
 
-void GameRecord::enterHallOfFame() {
+bool GameRecord::enterHallOfFame() {
   const int used = hallEntriesUsed();
   int place = 0;
   while (place < used && candidateScore < hallScore[place]) ++place;
-  if (place == used && used == kHallEntries) return;  // lower than all five
+  if (place == used && used == kHallEntries) return false;  // lower than all five
   const int last = used < kHallEntries ? used : kHallEntries - 1;
   for (int i = last; i > place; --i) {
     hallScore[i] = hallScore[i - 1];
@@ -65,4 +65,5 @@ void GameRecord::enterHallOfFame() {
   std::memcpy(hallName[place], playerName, kNameGlyphs);
   if (used < kHallEntries) hallUsed[used] = 1;
   madeHallOfFame = 1;
+  return true;
 }

@@ -36,8 +36,9 @@ class GameRecord {
 
   // A missing or damaged file leaves the table empty.
   void loadHallOfFame(const char* path = kHallOfFameFile);
-  // Inserts candidateScore with playerName: an equal score goes above the older one.
-  void enterHallOfFame();
+  // Inserts candidateScore with playerName: an equal score goes above the older one. Returns whether
+  // it found a place.
+  bool enterHallOfFame();
   // 1 when the file was written.
   int saveHallOfFame(const char* path = kHallOfFameFile) const;
 

@@ -22,8 +22,7 @@ void createScreen(GameApp& game) {
   hands.reference = game.gameRecord->machineSpeed;
 }
 
-// Stores the name and opens the mission screen on its first page. Until the mission screen is part
-// of the game, the player stays here with the name stored.
+// Stores the name and opens the mission screen on its first page.
 void accept(GameApp& game, const NameEntryScreen& screen) {
   std::memcpy(game.gameRecord->playerName, screen.name, kNameSlots);
   game.gameRecord->missionMode = kMissionFirstPage;

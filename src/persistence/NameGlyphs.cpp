@@ -76,15 +76,15 @@ bool deleteGlyph(Name name) {
   return true;
 }
 
-void drawName(const SpriteSheet& low, const SpriteSheet& high, const Name name, int centreX, int y) {
+void drawName(const SpriteSheet& low, const SpriteSheet& high, const Name name, int centreX, int y, float scaleY) {
   const int last = lastGlyphIndex(name);
   for (int i = 0; i < kNameSlots; ++i) {
     const uint8_t g = name[i];
     const float x = static_cast<float>(centreX + 22 * i - 11 * last);
     if (g == kGlyphCursor) continue;
     if (g < kGlyphFirstCapital)
-      low.DrawFrame(0, g, x, static_cast<float>(y), kWhite, 0.7f, 0.7f);
+      low.DrawFrame(0, g, x, static_cast<float>(y), kWhite, 0.7f, scaleY);
     else
-      high.DrawFrame(0, g - kGlyphFirstCapital, x, static_cast<float>(y), kWhite, 0.7f, 0.7f);
+      high.DrawFrame(0, g - kGlyphFirstCapital, x, static_cast<float>(y), kWhite, 0.7f, scaleY);
   }
 }

@@ -31,5 +31,6 @@ bool deleteGlyph(Name name);                        // the glyph before the curs
 
 // Draws a name centred on centreX: glyph i at centreX + 22 i - 11 L (L the last non-zero index), scale
 // 0.7; blanks and lower-case letters from `low` (frame = code), capitals and the full stop from `high`
-// (frame = code - 28); the cursor is not drawn.
-void drawName(const SpriteSheet& low, const SpriteSheet& high, const Name name, int centreX, int y);
+// (frame = code - 28); the cursor is not drawn. Lettering that grows in passes its own height.
+void drawName(const SpriteSheet& low, const SpriteSheet& high, const Name name, int centreX, int y,
+              float scaleY = 0.7f);

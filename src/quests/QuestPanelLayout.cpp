@@ -14,13 +14,6 @@ constexpr int kHeartSpacing = 30;
 constexpr int kMostHearts = 5;
 constexpr uint8_t kLastGemFrame = 3;
 
-// Splits value into its decimal digits, highest first; zero is one digit.
-void splitDigits(uint32_t value, DigitRow& row) {
-  row.count = 1;
-  for (uint32_t rest = value / 10; rest; rest /= 10) ++row.count;
-  for (int i = row.count - 1; i >= 0; --i, value /= 10) row.digits[i] = static_cast<uint8_t>(value % 10);
-}
-
 void placeFrom(const int* offsets, int x, DigitRow& row) {
   for (int i = 0; i < row.count; ++i) row.xs[i] = x + offsets[i];
 }
@@ -33,6 +26,12 @@ struct TwoDigitPlace {
 constexpr TwoDigitPlace kTwoDigitPlaces[] = {{10, 0, 40}, {11, 3, 43}, {20, 1, 50}};
 constexpr TwoDigitPlace kOtherTwoDigits = {0, 3, 50};
 }  // namespace
+
+void splitDigits(uint32_t value, DigitRow& row) {
+  row.count = 1;
+  for (uint32_t rest = value / 10; rest; rest /= 10) ++row.count;
+  for (int i = row.count - 1; i >= 0; --i, value /= 10) row.digits[i] = static_cast<uint8_t>(value % 10);
+}
 
 DigitRow ordinalDigits(int ordinal, int x) {
   DigitRow row;

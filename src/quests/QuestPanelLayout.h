@@ -11,6 +11,10 @@ struct DigitRow {
   int xs[5] = {};
 };
 
+// Splits value into its decimal digits, highest first; zero is one digit. Positions are left to
+// the caller.
+void splitDigits(uint32_t value, DigitRow& row);
+
 // The quest's place in the play order under the "Quest" lettering, from the header's x. Two-digit
 // ordinals are spaced by hand so the narrow 1 and the wide 0 sit well.
 DigitRow ordinalDigits(int ordinal, int x);

@@ -43,8 +43,7 @@ void runContinueButton(GameApp& game, QuestPanel& panel) {
   if (panel.buttonActs(mouse)) continueCampaign(game, panel);
 }
 
-// After the last quest the mission screen shows the ending. Until that screen is part of the
-// game, the finished campaign goes on to the briefing of its last quest.
+// After the last quest the mission screen shows the complete necklace, then the ending.
 void openEndingIfFinished(GameApp& game) {
   GameRecord* record = game.gameRecord.get();
   if (!record || !record->campaignFinished) return;

@@ -27,6 +27,7 @@ enum Pace : int { k30, k40, k60, k80, k110, k130, k170 };
 constexpr int kPaceRates[kPacerCount] = {30, 40, 60, 80, 110, 130, 170};
 constexpr uint8_t kCaptureQuest = 1, kRestoreQuest = 2;
 constexpr uint8_t kFromInformation = 2, kFromQuitDialog = 3;
+constexpr uint8_t kPlainSave = 0, kAskBeforeMenu = 1;
 
 // One frame's context: the world's objects and rules.
 struct Frame {
@@ -111,14 +112,28 @@ void openMenu(Frame& f) {
   questclock::pause(f.game);
 }
 
-// Main Menu and Save lead to the save screen, which is not part of the game yet: until it is,
-// they do nothing.
+// The save screen keeps the quest as an image; Main Menu first asks whether to save.
+void openSaveScreen(Frame& f, uint8_t saveBeforeMenu) {
+  GameApp& game = f.game;
+  game.restartMusic = 1;
+  game.gameRecord->saveBeforeMenu = saveBeforeMenu;
+  game.gameRecord->transferState = kCaptureQuest;
+  handOver(game, SaveScene);
+}
+
 void runMenuChoice(Frame& f, menu::Choice choice) {
   GameApp& game = f.game;
   switch (choice) {
     case menu::kRestart:
       game.restartMusic = 1;
       handOver(game, QuestBriefingScene);
+      break;
+    case menu::kMainMenu:
+      openSaveScreen(f, kAskBeforeMenu);
+      break;
+    case menu::kSave:
+      if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;
+      openSaveScreen(f, kPlainSave);
       break;
     case menu::kQuit:
       if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;

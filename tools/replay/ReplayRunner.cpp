@@ -1,6 +1,7 @@
 #include "ReplayRunner.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "StateJson.h"
@@ -92,7 +93,87 @@ bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
     if (stateJson(game).find(wanted) == std::string::npos) return fail("the state does not hold " + wanted);
     return true;
   }
+  if (what == "file") return expectFile(args);
+  if (what == "same") return expectSame(args);
   return fail("unknown expectation " + what);
+}
+
+namespace {
+// The text of one value in a state file: KEY is a top-level name or SECTION.NAME, e.g. dude.x or
+// world.coinsHeld; objects and arrays come whole. Empty when the key is not there.
+std::string stateValue(const std::string& state, const std::string& key) {
+  size_t from = 0;
+  std::string name = key;
+  if (const size_t dot = key.find('.'); dot != std::string::npos) {
+    from = state.find("\"" + key.substr(0, dot) + "\": ");
+    if (from == std::string::npos) return {};
+    name = key.substr(dot + 1);
+  }
+  const std::string label = "\"" + name + "\": ";
+  const size_t at = state.find(label, from);
+  if (at == std::string::npos) return {};
+  const size_t start = at + label.size();
+  size_t end = start;
+  int depth = 0;
+  for (; end < state.size(); ++end) {
+    const char c = state[end];
+    if (c == '[' || c == '{') ++depth;
+    if (c == ']' || c == '}') {
+      if (depth == 0) break;
+      if (--depth == 0) {
+        ++end;
+        break;
+      }
+    }
+    if (depth == 0 && (c == ',' || c == '\n')) break;
+  }
+  return state.substr(start, end - start);
+}
+}  // namespace
+
+// `expect same FILE KEY...`: each value is what it was in a state file written earlier, e.g. the
+// dude's position after a saved game has been loaded again.
+bool ReplayRunner::expectSame(std::istringstream& args) {
+  std::string name, key;
+  args >> name;
+  std::ifstream in(outputPath(name));
+  if (!in) return fail("no state file " + name);
+  const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string now = stateJson(game);
+  while (args >> key) {
+    const std::string was = stateValue(before, key), is = stateValue(now, key);
+    if (was.empty()) return fail(name + " holds no " + key);
+    if (was != is) return fail(key + " is " + (is.empty() ? "missing" : is) + ", but was " + was);
+  }
+  return true;
+}
+
+// `expect file PATH missing`, `expect file PATH size N`, `expect file PATH bytes OFFSET XX XX ...`:
+// a file of the game directory, such as a slot written by the save screen.
+bool ReplayRunner::expectFile(std::istringstream& args) {
+  std::string path, check;
+  args >> path >> check;
+  std::ifstream in(path, std::ios::binary);
+  if (check == "missing") return in ? fail(path + " exists") : true;
+  if (!in) return fail(path + " does not exist");
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (check == "size") {
+    size_t size = 0;
+    args >> size;
+    if (bytes.size() != size) return fail(path + " holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(size));
+    return true;
+  }
+  if (check != "bytes") return fail("expect file needs missing, size or bytes");
+  size_t offset = 0;
+  if (!(args >> offset)) return fail("expect file bytes needs an offset");
+  std::string hex;
+  for (size_t at = offset; args >> hex; ++at) {
+    const int wanted = std::stoi(hex, nullptr, 16);
+    if (at >= bytes.size()) return fail(path + " ends before byte " + std::to_string(at));
+    const int actual = static_cast<uint8_t>(bytes[at]);
+    if (actual != wanted) return fail(path + " byte " + std::to_string(at) + " is " + std::to_string(actual) + ", not " + std::to_string(wanted));
+  }
+  return true;
 }
 
 bool ReplayRunner::command(const std::string& line) {
@@ -156,16 +237,21 @@ bool ReplayRunner::command(const std::string& line) {
     int target = 0;
     if (!(args >> direction >> target)) return fail("walk needs a direction and a coordinate");
     return walk(direction, target);
+  } else if (verb == "set") {
+    std::string name;
+    long value = -1;
+    if (!(args >> name >> value) || value < 0) return fail("set needs a campaign value's name and a number");
+    return setCampaignValue(name, value);
   } else if (verb == "goto") {
     std::string what;
     int n = 0;
     args >> what >> n;
-    if ((what != "quest" && what != "briefing") || !worldSceneOfQuest(n))
-      return fail("goto needs quest or briefing and a quest number from 1 to 60");
+    if ((what != "quest" && what != "briefing" && what != "result") || !worldSceneOfQuest(n))
+      return fail("goto needs quest, briefing or result and a quest number from 1 to 60");
     if (what == "quest")
       gotoQuest(n);
     else
-      gotoBriefing(n);
+      gotoScreen(what == "briefing" ? QuestBriefingScene : QuestResultScene, n);
   } else if (verb == "expect") {
     std::string what;
     args >> what;
@@ -184,9 +270,15 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
   if (!horizontal && direction != "UP" && direction != "DOWN") return fail("walk needs LEFT, RIGHT, UP or DOWN");
   const uint8_t key = keyCodeByName(direction.c_str());
   constexpr int kPatienceFrames = 60;
+  constexpr uint32_t kLongestWalkMs = 30000;
   int stillFrames = 0, last = 1 << 30;
   input.state.keys[key] = 0x80;
+  const uint32_t start = timeGetTime();
   for (long frame = 0; frame < kMaxFramesPerCommand && !ended; ++frame) {
+    if (timeGetTime() - start > kLongestWalkMs) {
+      input.state.keys[key] = 0;
+      return fail("the dude did not reach " + std::to_string(target) + " walking " + direction + " in 30 seconds");
+    }
     const WorldObjects* world = game.runningWorld();
     if (!world) break;
     const int at = horizontal ? world->dude->x : world->dude->y;
@@ -219,13 +311,39 @@ void ReplayRunner::gotoQuest(int quest) {
   game.sceneChange = 1;
 }
 
-// Opens the briefing of a quest, as a campaign that has reached it would.
-void ReplayRunner::gotoBriefing(int quest) {
+// Opens the briefing of a quest, as a campaign that has reached it would, or its result, as if it
+// had just been solved with the hearts and seconds that `set` gave.
+void ReplayRunner::gotoScreen(SceneRoutine scene, int quest) {
   if (!game.gameRecord) runFrame();
   game.freeSceneScreens();
   game.questNumber = static_cast<uint8_t>(quest);
-  game.currentScene = QuestBriefingScene;
+  game.currentScene = scene;
   game.sceneChange = 1;
+}
+
+namespace {
+struct CampaignValue {
+  const char* name;
+  uint32_t limit;
+  void (*store)(GameApp&, uint32_t);
+};
+constexpr CampaignValue kCampaignValues[] = {
+    {"score", 2559999, [](GameApp& g, uint32_t v) { g.score = v; }},
+    {"gemCount", 9, [](GameApp& g, uint32_t v) { g.gemCount = static_cast<uint8_t>(v); }},
+    {"lastTimeLeft", 150, [](GameApp& g, uint32_t v) { g.lastTimeLeft = static_cast<uint8_t>(v); }},
+    {"lastHeartsLeft", 5, [](GameApp& g, uint32_t v) { g.lastHeartsLeft = static_cast<uint8_t>(v); }},
+};
+}  // namespace
+
+// Puts the campaign where a test needs it, e.g. a score to see on the save screen.
+bool ReplayRunner::setCampaignValue(const std::string& name, long value) {
+  for (const CampaignValue& entry : kCampaignValues) {
+    if (name != entry.name) continue;
+    if (value > static_cast<long>(entry.limit)) return fail(name + " is at most " + std::to_string(entry.limit));
+    entry.store(game, static_cast<uint32_t>(value));
+    return true;
+  }
+  return fail("set knows score, gemCount, lastTimeLeft and lastHeartsLeft, not " + name);
 }
 
 bool ReplayRunner::run(const std::filesystem::path& script) {

@@ -2,9 +2,9 @@
 #include <filesystem>
 #include <string>
 
+#include "game/GameApp.h"
 #include "platform/InputSource.h"
 
-class GameApp;
 
 // Feeds a script of input to the game, one frame at a time on the virtual clock, and checks what
 // the script expects.
@@ -25,11 +25,14 @@ class ReplayRunner {
   void runFrames(long count);
   void runFor(uint32_t ms);
   void gotoQuest(int quest);
-  void gotoBriefing(int quest);
+  void gotoScreen(SceneRoutine scene, int quest);
+  bool setCampaignValue(const std::string& name, long value);
   bool walk(const std::string& direction, int target);
   bool fail(const std::string& reason);
   bool setKey(const std::string& name, bool down);
   bool expect(const std::string& what, std::istringstream& args);
+  bool expectFile(std::istringstream& args);
+  bool expectSame(std::istringstream& args);
   std::filesystem::path outputPath(const std::string& name) const;
 
   GameApp& game;

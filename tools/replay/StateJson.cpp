@@ -6,7 +6,10 @@
 #include "game/InformationScreen.h"
 #include "game/MainMenuScreen.h"
 #include "persistence/HallOfFameScreen.h"
+#include "persistence/LoadScreen.h"
+#include "persistence/MissionScreen.h"
 #include "persistence/NameEntryScreen.h"
+#include "persistence/SaveScreen.h"
 #include "quests/QuestPanel.h"
 #include "world/Dude.h"
 #include "world/QuestScenery.h"
@@ -87,6 +90,26 @@ std::string recordJson(const GameRecord& r) {
   return out.str();
 }
 
+// The slot rows of the save and load screens, as they were last read.
+std::string slotsJson(const SlotRows& rows) {
+  std::ostringstream out;
+  out << "\"slotExists\": " << numbers(rows.exists, kSaveSlots) << ", \"slotScore\": " << numbers(rows.score, kSaveSlots)
+      << ", \"slotOrdinal\": " << numbers(rows.ordinal, kSaveSlots) << ", \"slotName\": [";
+  for (int i = 0; i < kSaveSlots; ++i) out << (i ? ", " : "") << numbers(rows.name[i], kNameSlots);
+  out << "]";
+  return out.str();
+}
+
+std::string missionJson(const MissionScreen& m) {
+  std::ostringstream out;
+  out << "{\"page\": " << +m.page << ", \"continueShown\": " << +m.continueShown << ", \"necklaceY\": " << m.picY[0]
+      << ", \"gemY\": " << numbers(m.gemY, MissionScreen::kGems) << ", \"dudeX\": " << m.dudeX
+      << ", \"dudeFrame\": " << +m.dudeFrame << ", \"endRockFalling\": " << numbers(m.endRockFalling, MissionScreen::kRocks)
+      << ", \"burstActive\": " << numbers(m.burstActive, MissionScreen::kRocks)
+      << ", \"madeHallOfFame\": " << +m.madeHallOfFame << "}";
+  return out.str();
+}
+
 }  // namespace
 
 std::string stateJson(const GameApp& game) {
@@ -127,6 +150,13 @@ std::string stateJson(const GameApp& game) {
   if (const HallOfFameScreen* hall = game.hallOfFameScreen.get())
     out << ",\n  \"hallOfFame\": {\"rowUsed\": " << numbers(hall->rowUsed, kHallEntries)
         << ", \"rowScore\": " << numbers(hall->rowScore, kHallEntries) << "}";
+  if (const SaveScreen* save = game.saveScreen.get())
+    out << ",\n  \"saveScreen\": {" << slotsJson(save->rows) << ", \"savedSlot\": " << +save->savedSlot
+        << ", \"savedDone\": " << +save->savedDone << ", \"currentScore\": " << save->currentScore
+        << ", \"currentOrdinal\": " << +save->currentOrdinal << "}";
+  if (const LoadScreen* load = game.loadScreen.get())
+    out << ",\n  \"loadScreen\": {" << slotsJson(load->rows) << ", \"loadingSlot\": " << +load->loadingSlot << "}";
+  if (const MissionScreen* mission = game.missionScreen.get()) out << ",\n  \"mission\": " << missionJson(*mission);
   out << "\n}\n";
   return out.str();
 }
