@@ -1,5 +1,7 @@
 #include "world/QuestScenery.h"
 
+#include "world/QuestBackground.h"
+
 #include <cstdio>
 
 namespace {
@@ -17,7 +19,7 @@ void QuestScenery::load(GraphicsDevice* graphics) {
 void QuestScenery::setupQuest(int quest) {
   char background[32];
   std::snprintf(background, sizeof background, "Art/Quest%d.bmp", quest);
-  sheet.Load(kBackground, background, 512, 256, quest == 2 ? kKeyRed : kNoKey, 25);
+  sheet.Load(kBackground, background, 512, 256, backgroundHasRedKey(quest) ? kKeyRed : kNoKey, 25);
   switch (quest) {
     case 2:
       sheet.Load(kPropA, "Art/portcullis2.bmp", 64, 64, kKeyRed, 25);

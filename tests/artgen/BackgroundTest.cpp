@@ -213,7 +213,8 @@ TEST(Backgrounds, AFloorLooksDifferentFromWhatBoundsIt)
     }
 }
 
-TEST(Backgrounds, AreFieldSizedAndTheSameOnEveryRun)
+// That they come out the same on every run is checked with all the other pictures.
+TEST(Backgrounds, AreFieldSized)
 {
     for (const ArtEntry& e : backgroundArt()) {
         SCOPED_TRACE(e.name);
@@ -221,8 +222,6 @@ TEST(Backgrounds, AreFieldSizedAndTheSameOnEveryRun)
         EXPECT_EQ(e.height, kBackgroundHeight);
         EXPECT_EQ(e.frameWidth, kBackgroundWidth);
         EXPECT_EQ(e.frameHeight, kBackgroundHeight);
-        const auto first = render(e), second = render(e);
-        EXPECT_EQ(flattenToRgb(first->surface(), e.colourKey), flattenToRgb(second->surface(), e.colourKey));
     }
     // Worlds 2 to 6 too: quests 11-20, 21-25, 31-40, 41-45 and 51-60.
     EXPECT_EQ(backgroundArt().size(), 50u);

@@ -1,6 +1,8 @@
 // ilvys-artgen OUTDIR: draws every picture of the game into OUTDIR/Art.
 // ilvys-artgen --overlay-walls DIR: writes each quest background with its walls drawn over it, to
 // check by eye that every invisible wall lies on an edge of the picture.
+// ilvys-artgen --contact-sheet FILE.png: every picture on one labelled sheet, to review the style.
+#include "ContactSheet.h"
 #include "Generator.h"
 #include "draw/BackgroundDraw.h"
 
@@ -11,8 +13,11 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string_view(argv[1]) == "--overlay-walls")
         return artgen::writeWallOverlays(argv[2], std::cerr) == 0 ? 0 : 1;
+    if (argc == 3 && std::string_view(argv[1]) == "--contact-sheet")
+        return artgen::writeContactSheet(argv[2], std::cerr) ? 0 : 1;
     if (argc != 2) {
-        std::cerr << "usage: ilvys-artgen OUTDIR | ilvys-artgen --overlay-walls DIR\n";
+        std::cerr << "usage: ilvys-artgen OUTDIR | ilvys-artgen --overlay-walls DIR | "
+                     "ilvys-artgen --contact-sheet FILE.png\n";
         return 2;
     }
     return artgen::generateAll(argv[1], std::cerr) == 0 ? 0 : 1;

@@ -1,0 +1,4 @@
+#pragma once
+
+// A few backgrounds are cut out in red where a prop drawn behind them (a gate, a door) shows through.
+constexpr bool backgroundHasRedKey(int quest) { return quest == 2 || quest == 11 || quest == 21; }
