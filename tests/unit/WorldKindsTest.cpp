@@ -150,6 +150,20 @@ TEST(Levers, AHeartIsPaidOncePerVisit) {
   EXPECT_EQ(s.d.hearts, 0);
 }
 
+TEST(Levers, InTheFourthWorldAVisitIsFree) {
+  Scene s;
+  s.w.leverCount = 1;
+  s.w.leverPresent[0] = 1;
+  s.w.leverX[0] = 100;
+  s.w.leverY[0] = 100;
+  s.d.hearts = 0;
+  s.at(100, 80);
+  testLevers(s.w, s.d, false);
+  EXPECT_EQ(s.w.dudeAtLever[0], 1);
+  EXPECT_EQ(s.w.bubbleHeart, 0);
+  EXPECT_EQ(s.d.hearts, 0);
+}
+
 TEST(Levers, APositionRunsItsEffectsAndSoundsOnlyWhenItChanges) {
   static constexpr LeverEffect kAppear[] = {{Effect::BlockAppear, 1, 0, 0}, {Effect::BlockVanish, 0, 0, 0}};
   static constexpr LeverScript kScript[] = {{{{}, kAppear, {}}}};
@@ -224,6 +238,47 @@ TEST(Flights, ALeftThrowRisesThenDropsToItsLandingPoint) {
   EXPECT_EQ(s.d.y, 302);
   EXPECT_LT(highest, 250);
   EXPECT_EQ(s.w.vibrateState, 0);
+}
+
+TEST(Catapults, AThrowWithoutAWeightOnlyShowsTheWeightBubble) {
+  static constexpr CatapultScript kThrows[] = {{{{145, 302, 310, false, 0, 0}, {}, {}}}};
+  QuestObjects q{};
+  q.catapultScripts = kThrows;
+  Scene s;
+  s.w.weightsHeld = 0;
+  throwFromCatapult(s.w, q, 0, 1);
+  EXPECT_EQ(s.w.bubbleWeight, 1);
+  EXPECT_EQ(s.w.flightActive, 0);
+  EXPECT_EQ(s.w.weightsHeld, 0);
+  s.w.weightsHeld = 2;
+  throwFromCatapult(s.w, q, 0, 1);
+  EXPECT_EQ(s.w.flightActive, 1);
+  EXPECT_EQ(s.w.weightsHeld, 1);
+}
+
+TEST(Machines, AHammerBurstsTheMachineWhileItsBallRollsOn) {
+  Scene s;
+  s.w.machinePresent = 1;
+  s.w.machineX = 700;
+  s.w.machineY = 380;
+  s.w.ballRolling = 1;
+  s.w.ballX = 300;
+  s.at(676, 400);
+  s.propose(2, 0);
+  collideMachine(s.w, s.d);
+  EXPECT_EQ(s.d.nextX, 676);  // no hammer: the machine is a wall
+  EXPECT_EQ(s.w.machinePresent, 1);
+  s.w.hammersHeld = 1;
+  s.propose(2, 0);
+  collideMachine(s.w, s.d);
+  EXPECT_EQ(s.d.nextX, 678);
+  EXPECT_EQ(s.w.machinePresent, 0);
+  EXPECT_EQ(s.w.machineBurstActive, 1);
+  EXPECT_EQ(s.w.hammersHeld, 0);
+  EXPECT_EQ(s.w.sndSmash, 1);
+  moveBall(s.w, 5);
+  EXPECT_EQ(s.w.ballRolling, 1);
+  EXPECT_EQ(s.w.ballX, 295);
 }
 
 TEST(Machines, ABallLeavesAfterSevenTicksAndABlockCanStopIt) {
