@@ -241,18 +241,20 @@ TEST(Flights, ALeftThrowRisesThenDropsToItsLandingPoint) {
 }
 
 TEST(Catapults, AThrowWithoutAWeightOnlyShowsTheWeightBubble) {
-  static constexpr CatapultScript kThrows[] = {{{{145, 302, 310, false, 0, 0}, {}, {}}}};
+  static constexpr CatapultScript kThrows[] = {{{{145, 302, 310, false, 0, 0}, {400, 100, 200, true, 80, 300}, {}}}};
   QuestObjects q{};
   q.catapultScripts = kThrows;
   Scene s;
   s.w.weightsHeld = 0;
-  throwFromCatapult(s.w, q, 0, 1);
+  throwFromCatapult(s.w, q, 0, 2);  // the plateau throw, refused
   EXPECT_EQ(s.w.bubbleWeight, 1);
   EXPECT_EQ(s.w.flightActive, 0);
   EXPECT_EQ(s.w.weightsHeld, 0);
+  EXPECT_EQ(s.w.flightStage, 0);
   s.w.weightsHeld = 2;
   throwFromCatapult(s.w, q, 0, 1);
   EXPECT_EQ(s.w.flightActive, 1);
+  EXPECT_EQ(s.w.flightStage, 0);
   EXPECT_EQ(s.w.weightsHeld, 1);
 }
 

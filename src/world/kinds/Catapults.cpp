@@ -49,14 +49,15 @@ void throwFromCatapult(WorldState& w, const QuestObjects& q, int catapult, int c
   w.flightLandX = t.landX;
   w.flightLandY = t.landY;
   w.flightTurnX = t.turnX;
-  if (t.plateau) {
-    w.flightStage = 1;
-    w.flightMinY = t.minY;
-    w.flightDropX = t.dropX;
-  }
   if (w.weightsHeld == 0) {
     w.bubbleShown = w.bubbleWeight = 1;
     return;
+  }
+  // Set per throw, so that a refused plateau throw cannot turn a later plain one into a plateau flight.
+  w.flightStage = t.plateau ? 1 : 0;
+  if (t.plateau) {
+    w.flightMinY = t.minY;
+    w.flightDropX = t.dropX;
   }
   w.catapultFrame = 1;
   w.weightsHeld -= 1;
