@@ -46,6 +46,7 @@ int GraphicsDevice::BeginScene() { return device ? 1 : 0; }
 
 int GraphicsDevice::Clear(uint32_t colour, float) {
   if (!device) return 0;
+  if (!drawing) return 1;
   SDL_SetRenderDrawColor(device, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, 255);
   SDL_RenderClear(device);
   return 1;
@@ -56,6 +57,7 @@ int GraphicsDevice::EndScene() { return device ? 1 : 0; }
 int GraphicsDevice::Present() {
   if (!device) return 0;
   SDL_RenderPresent(device);
+  lastFrameDrawn = drawing;
   // Presenting is where a real display waits for its refresh; the virtual clock moves on here.
   advanceVirtualClock();
   return 1;

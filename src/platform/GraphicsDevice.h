@@ -24,6 +24,9 @@ class GraphicsDevice {
   uint8_t bitsPerPixel = 0;
   uint8_t ambientRed = 255, ambientGreen = 255, ambientBlue = 255;
   int alphaTest = 0;
+  // Headless runs skip the pixel work of frames nobody looks at; the game itself runs the same.
+  bool drawing = true;
+  bool lastFrameDrawn = true;  // whether the frame last presented was drawn
 
   int Create();
   // With a window: a renderer on it, presenting in step with the display. Without one: the

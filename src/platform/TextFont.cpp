@@ -57,6 +57,7 @@ TextFont::CachedLine* TextFont::render(const char* text, uint32_t colour) {
 
 int TextFont::DrawText(const char* text, int x, int y, int /*width*/, int height, uint32_t colour, uint32_t) {
   if (!font || !graphics || !graphics->device || !text || !*text) return 0;
+  if (!graphics->drawing) return 1;
   CachedLine* line = find(text, colour);
   if (!line) line = render(text, colour);
   if (!line) return 0;

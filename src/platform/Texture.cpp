@@ -38,7 +38,8 @@ int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, 
     width = height = 0;
     return 0;
   }
-  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+  opaque = colourKey == kNoKey;
+  SDL_SetTextureBlendMode(texture, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   graphics = device;
   return 1;
 }
@@ -46,16 +47,20 @@ int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, 
 int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, int sourceHeight, float scaleX,
                   float scaleY, uint32_t colour) const {
   if (!texture || !graphics || !graphics->device) return 0;
+  if (!graphics->drawing) return 1;
   const int w = sourceWidth ? sourceWidth : width;
   const int h = sourceHeight ? sourceHeight : height;
   const SDL_Rect source{sourceX, sourceY, w, h};
   const SDL_FRect target{x, y, w * scaleX, h * scaleY};
   const bool tinted = colour != kWhite;
+  const bool faded = (colour >> 24) != 0xFF;
   if (tinted) {
     SDL_SetTextureColorMod(texture, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
     SDL_SetTextureAlphaMod(texture, colour >> 24);
   }
+  if (opaque && faded) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   SDL_RenderCopyF(graphics->device, texture, &source, &target);
+  if (opaque && faded) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
   if (tinted) {
     SDL_SetTextureColorMod(texture, 255, 255, 255);
     SDL_SetTextureAlphaMod(texture, 255);
@@ -68,4 +73,5 @@ void Texture::Release() {
   texture = nullptr;
   graphics = nullptr;
   width = height = 0;
+  opaque = false;
 }

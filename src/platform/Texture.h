@@ -23,6 +23,8 @@ class Texture {
   GraphicsDevice* graphics = nullptr;
   SDL_Texture* texture = nullptr;
   int width = 0, height = 0;
+  // Loaded without a colour key: every pixel is opaque, so drawing needs no blending unless faded.
+  bool opaque = false;
 
   // `format` is accepted for the callers' sake; textures keep the file's colours in 32 bits.
   int Load(GraphicsDevice* graphics, const char* file, uint32_t colourKey, int format);

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "StateJson.h"
@@ -224,6 +225,7 @@ bool ReplayRunner::command(const std::string& line) {
     std::string name;
     args >> name;
     if (name.empty()) return fail("screenshot needs a file name");
+    if (!game.graphics.lastFrameDrawn) return fail("the frame before this screenshot was not drawn");
     if (!game.graphics.SaveScreenshot(outputPath(name).c_str())) return fail("cannot write " + name);
   } else if (verb == "state") {
     std::string name;
@@ -352,11 +354,35 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
     failure = "cannot read " + script.string();
     return false;
   }
-  std::string line;
-  while (std::getline(in, line)) {
-    ++lineNumber;
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
     if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+    lines.push_back(line);
+  }
+  const std::vector<bool> draw = framesToDraw(lines);
+  for (const std::string& line : lines) {
+    game.graphics.drawing = draw[lineNumber];
+    ++lineNumber;
     if (!command(line)) return false;
   }
   return true;
+}
+
+// Drawing is most of a headless frame's cost, and only the frames a screenshot shows need it: the
+// frames of the last command that runs any before each screenshot.
+std::vector<bool> ReplayRunner::framesToDraw(const std::vector<std::string>& lines) {
+  static const std::set<std::string> kRunsNoFrames = {"", "key", "mouse", "screenshot", "state", "set", "expect"};
+  std::vector<bool> draw(lines.size(), false);
+  bool screenshotAhead = false;
+  for (size_t i = lines.size(); i-- > 0;) {
+    std::istringstream words(lines[i]);
+    std::string verb;
+    words >> verb;
+    if (verb == "screenshot") screenshotAhead = true;
+    if (!kRunsNoFrames.count(verb)) {
+      draw[i] = screenshotAhead;
+      screenshotAhead = false;
+    }
+  }
+  return draw;
 }

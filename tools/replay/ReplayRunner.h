@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "game/GameApp.h"
 #include "platform/InputSource.h"
@@ -21,6 +22,7 @@ class ReplayRunner {
 
  private:
   bool command(const std::string& line);
+  static std::vector<bool> framesToDraw(const std::vector<std::string>& lines);
   void runFrame();
   void runFrames(long count);
   void runFor(uint32_t ms);
