@@ -233,6 +233,22 @@ double Canvas::text(std::string_view str, double cx, double cy, TextStyle style,
     return inkWidth();
 }
 
+double Canvas::inkWidth(std::string_view str, const TextStyle& style, double widen, double maxWidth)
+{
+    cairo_font_face_t* face = fontFace(style.font);
+    if (!face)
+        return 0;
+    const std::string s(str);
+    cairo_save(cr_);
+    cairo_set_font_face(cr_, face);
+    cairo_set_font_size(cr_, style.size);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr_, s.c_str(), &ext);
+    cairo_restore(cr_);
+    const double width = ext.width * widen + 2 * style.outlineWidth;
+    return maxWidth > 0 ? std::min(width, maxWidth) : width;
+}
+
 void Canvas::textOnBaseline(std::string_view str, double cx, double baselineY, TextStyle style, double widen,
                             double maxWidth)
 {

@@ -98,6 +98,8 @@ public:
     // the baseline, so every letter is coloured alike.
     void textOnBaseline(std::string_view text, double cx, double baselineY, TextStyle style, double widen = 1,
                         double maxWidth = 0);
+    // The width textOnBaseline gives the same text's ink, outline included.
+    double inkWidth(std::string_view text, const TextStyle& style, double widen = 1, double maxWidth = 0);
 
 private:
     int width_, height_, frameWidth_, frameHeight_;

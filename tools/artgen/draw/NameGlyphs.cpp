@@ -4,6 +4,7 @@
 // screen's slot spacing read as one letter.
 #include "draw/Draw.h"
 
+#include <algorithm>
 #include <string>
 
 namespace artgen {
@@ -83,11 +84,17 @@ void drawPiece(Canvas& c, const GlyphPiece& piece, const GlyphLook& look)
         return;
     case PieceKind::LeftHalf:
     case PieceKind::RightHalf: {
+        // A capital mostly starts a word: it keeps the usual gap to the letter after it, and any
+        // room left over goes to its left.
         const double span = look.pitch + w;
+        const double lowerInk = c.inkWidth("o", style, look.singleWiden, look.maxSingle);
+        const double rightEdge = look.pitch + w / 2 + lowerInk / 2;  // where an "o" in the right slot ends
+        const double ink = c.inkWidth(letter, style, look.capitalWiden, look.maxCapital);
+        const double centre = std::max(span / 2, rightEdge - ink / 2);
         cairo_save(cr);
         if (piece.kind == PieceKind::RightHalf)
             cairo_translate(cr, -look.pitch, 0);
-        c.textOnBaseline(letter, span / 2, look.baseline, style, look.capitalWiden, look.maxCapital);
+        c.textOnBaseline(letter, centre, look.baseline, style, look.capitalWiden, look.maxCapital);
         cairo_restore(cr);
         return;
     }
@@ -108,10 +115,10 @@ void drawGlyphSheet(Canvas& c, int firstCode, int lastCode, const GlyphLook& loo
 }
 
 // The name entry types into 16-pixel frames placed 14 pixels apart, at full size.
-constexpr GlyphLook kTypedLook{14, 24, 25, 1.2, 1.12, 14, 1.35, 28.5, 2.8};
+constexpr GlyphLook kTypedLook{14, 24, 25, 1.2, 1.12, 14, 1.55, 28.5, 2.8};
 
 // The other screens draw 32 by 64 frames at 0.7, 22 screen pixels apart.
-constexpr GlyphLook kShownLook{22 / 0.7, 50, 46, 2.4, 1.25, 31.5, 1.35, 61, 5.2};
+constexpr GlyphLook kShownLook{22 / 0.7, 50, 46, 2.4, 1.25, 31.5, 1.55, 61, 5.2};
 
 }  // namespace
 
