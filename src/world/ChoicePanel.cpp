@@ -22,6 +22,8 @@ constexpr int kSignX[4] = {345, 416, 345, 416};
 constexpr int kSignY[4] = {508, 508, 559, 559};
 // Where each choice's picture and its price stand in a store's panel.
 constexpr int kOfferX[3] = {345, 418, 490};
+// The levers whose stand brings up the panel.
+constexpr int kPanelLevers = 4;
 
 void draw(const WorldState& w, int slot, int frame, float x, float y, float sx, float sy) {
   if (w.sheet) w.sheet->DrawFrame(slot, frame, x, y, kWhite, sx, sy);
@@ -131,13 +133,16 @@ void draw(const WorldState& w, const QuestObjects* q) {
 
 void runScripts(WorldState& w, Dude& d, const QuestObjects* q) {
   if (!q) return;
+  // Every lever has its own script: standing at two levers at once, a click sets both.
+  for (int lever = 0; lever < kPanelLevers; ++lever)
+    if (w.dudeAtLever[lever]) runChoice(w, false, [&](int c) { pullLever(w, *q, lever, c); });
   int which = 0;
-  if (atLever(w, which)) runChoice(w, false, [&](int c) { pullLever(w, *q, which, c); });
   if (atCatapult(w, which) && !w.flightActive)
     runChoice(w, false, [&](int c) { throwFromCatapult(w, *q, which, c); });
   if (atStore(w, which)) runChoice(w, true, [&](int c) { buy(w, d, *q, which, c); });
   if (w.dudeAtTrader) runChoice(w, true, [&](int c) { trade(w, *q, c); });
-  if (atSuspiciousWall(w, which)) runSigns(w, d, which);
+  for (int wall = 0; wall < 2; ++wall)
+    if (w.dudeAtSuspWall[wall]) runSigns(w, d, wall);
 }
 
 }  // namespace panel

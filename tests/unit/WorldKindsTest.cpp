@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "quests/QuestObjects.h"
+#include "world/ChoicePanel.h"
 #include "world/Dude.h"
 #include "world/Kinds.h"
 #include "world/WorldState.h"
@@ -79,6 +80,109 @@ TEST(Doors, WithoutTheKeyTheBubbleNamesIt) {
   EXPECT_EQ(s.w.doorPresent[0], 1);
 }
 
+TEST(Doors, OnlyAProposalInsideTheVerticalWindowStops) {
+  // A door at (100, 200): a proposal from above stops for nextY 153 to 193, from below for 201 to
+  // 241, and only while the current x lies between 72 and 144.
+  const auto stops = [](int x, int nextY) {
+    Scene s;
+    addDoor(s.w, 100, 200, 7);
+    s.d.x = s.d.nextX = x;
+    s.d.y = 300;  // only the proposal is tested
+    s.d.nextY = nextY;
+    collideDoors(s.w, s.d);
+    return s.d.nextY == 300;
+  };
+  EXPECT_FALSE(stops(100, 152));
+  EXPECT_TRUE(stops(100, 153));
+  EXPECT_TRUE(stops(100, 193));
+  EXPECT_FALSE(stops(100, 194));
+  EXPECT_FALSE(stops(100, 200));
+  EXPECT_TRUE(stops(100, 201));
+  EXPECT_TRUE(stops(100, 241));
+  EXPECT_FALSE(stops(100, 242));
+  EXPECT_FALSE(stops(71, 220));
+  EXPECT_TRUE(stops(72, 220));
+  EXPECT_TRUE(stops(144, 220));
+  EXPECT_FALSE(stops(145, 220));
+}
+
+TEST(Doors, AnOpeningDoorLetsThroughAndOnlyTheFirstFourFinishOpening) {
+  Scene s;
+  for (int i = 0; i < 5; ++i) addDoor(s.w, 100 * i, 200, 7);
+  s.w.doorOpening[0] = s.w.doorOpening[4] = 1;
+  s.at(0, 243);
+  s.propose(0, -2);
+  collideDoors(s.w, s.d);
+  EXPECT_EQ(s.d.nextY, 241);
+  for (int tick = 0; tick < 20; ++tick) fadeDoors(s.w);
+  EXPECT_EQ(s.w.doorPresent[0], 1);  // twenty steps reach 0.2, which is not below it
+  fadeDoors(s.w);
+  EXPECT_EQ(s.w.doorPresent[0], 0);
+  EXPECT_EQ(s.w.doorOpening[0], 0);
+  EXPECT_FLOAT_EQ(s.w.doorScaleX[0], 0.2f);
+  EXPECT_EQ(s.w.doorOpening[4], 1);
+  EXPECT_EQ(s.w.doorPresent[4], 1);
+  EXPECT_FLOAT_EQ(s.w.doorScaleX[4], 1.4f);
+}
+
+TEST(Doors, TheFourthKindAsksForKey4AndItsKeyInSlotThreeIsTheSpecialKey) {
+  Scene s;
+  addDoor(s.w, 100, 200, 28);
+  s.at(100, 243);
+  s.propose(0, -2);
+  collideDoors(s.w, s.d);
+  EXPECT_EQ(s.w.bubbleShown, 1);
+  EXPECT_EQ(s.w.bubbleKey4, 1);
+  EXPECT_EQ(s.w.bubbleKey1 + s.w.bubbleKey2 + s.w.bubbleKey3, 0);
+  s.w.keyKind[3] = 28;
+  s.w.keyHeld[3] = 1;
+  s.w.specialKeyHeld = 1;
+  s.propose(0, -2);
+  collideDoors(s.w, s.d);
+  EXPECT_EQ(s.w.doorOpening[0], 1);
+  EXPECT_EQ(s.w.keyHeld[3], 0);
+  EXPECT_EQ(s.w.specialKeyHeld, 0);
+  // Key4 is named only when no bubble is up yet; the other kinds are named regardless.
+  Scene b;
+  addDoor(b.w, 100, 200, 28);
+  addDoor(b.w, 300, 200, 20);
+  b.w.bubbleShown = b.w.bubbleHeart = 1;
+  for (int x : {100, 300}) {
+    b.at(x, 243);
+    b.propose(0, -2);
+    collideDoors(b.w, b.d);
+  }
+  EXPECT_EQ(b.w.bubbleKey4, 0);
+  EXPECT_EQ(b.w.bubbleKey3, 1);
+}
+
+TEST(SpecialDoor, OnlyTheSpecialKeyOpensItAndItGoesAtOnce) {
+  Scene s;
+  s.w.specialDoorPresent = 1;
+  s.w.specialDoorX = 100;
+  s.w.specialDoorY = 200;
+  s.w.keyKind[0] = 7;
+  s.w.keyHeld[0] = 1;
+  s.at(100, 246);
+  s.propose(0, -2);  // 244 reaches it; an ordinary door there would let the dude pass
+  collideSpecialDoor(s.w, s.d);
+  EXPECT_EQ(s.d.nextY, 246);
+  EXPECT_EQ(s.w.bubbleShown, 1);
+  EXPECT_EQ(s.w.bubbleKey4, 1);
+  EXPECT_EQ(s.w.keyHeld[0], 1);
+  EXPECT_EQ(s.w.specialDoorPresent, 1);
+  s.w.specialKeyHeld = 1;
+  s.propose(0, -2);
+  collideSpecialDoor(s.w, s.d);
+  EXPECT_EQ(s.d.nextY, 246);  // stopped while it opens
+  EXPECT_EQ(s.w.specialDoorPresent, 0);
+  EXPECT_EQ(s.w.specialKeyHeld, 0);
+  EXPECT_EQ(s.w.sndKey, 1);
+  s.propose(0, -2);
+  collideSpecialDoor(s.w, s.d);
+  EXPECT_EQ(s.d.nextY, 244);
+}
+
 TEST(Blocks, AVanishingBlockStopsOnlyInItsOwnDirection) {
   Scene s;
   addBlock(s.w, 200, 200, false);  // stops vertical moves, even while vanishing
@@ -122,6 +226,31 @@ TEST(Blocks, TheTenthBlockNeverFadesInTheFirstWorlds) {
   EXPECT_FLOAT_EQ(s.w.blockScaleX[9], 1.1f);
   for (int t = 0; t < 40; ++t) fadeBlocks(s.w, 4);
   EXPECT_EQ(s.w.blockPresent[9], 0);
+}
+
+TEST(Blocks, FadingStopsAtTheEndsOfTheScale) {
+  Scene s;
+  addBlock(s.w, 0, 0, true);
+  addBlock(s.w, 50, 0, true);
+  s.w.blockVanishing[0] = 1;
+  s.w.blockScaleX[1] = 0.1f;
+  s.w.blockAppearing[1] = 1;
+  // Block 9 stands still in the first worlds whichever way it is told to go.
+  s.w.blockPresent[9] = 1;
+  s.w.blockScaleX[9] = 0.1f;
+  s.w.blockAppearing[9] = 1;
+  for (int tick = 0; tick < 16; ++tick) fadeBlocks(s.w, 1);
+  EXPECT_EQ(s.w.blockPresent[0], 1);
+  EXPECT_EQ(s.w.blockAppearing[1], 1);
+  fadeBlocks(s.w, 1);
+  EXPECT_EQ(s.w.blockPresent[0], 0);
+  EXPECT_EQ(s.w.blockVanishing[0], 0);
+  EXPECT_FLOAT_EQ(s.w.blockScaleX[0], 0.1f);
+  EXPECT_EQ(s.w.blockPresent[1], 1);
+  EXPECT_EQ(s.w.blockAppearing[1], 0);
+  EXPECT_FLOAT_EQ(s.w.blockScaleX[1], 1.1f);
+  EXPECT_EQ(s.w.blockAppearing[9], 1);
+  EXPECT_FLOAT_EQ(s.w.blockScaleX[9], 0.1f);
 }
 
 TEST(Levers, AHeartIsPaidOncePerVisit) {
@@ -185,6 +314,59 @@ TEST(Levers, APositionRunsItsEffectsAndSoundsOnlyWhenItChanges) {
   EXPECT_EQ(s.w.sndKey, 0);
 }
 
+TEST(ChoicePanel, TheThreeChoiceZonesMeetEdgeToEdge) {
+  WorldState w;
+  const auto choiceAt = [&w](int x, int y) {
+    panel::hover(w, x, y);
+    return static_cast<int>(w.panelChoice);
+  };
+  EXPECT_EQ(choiceAt(334, 550), 0);
+  EXPECT_EQ(choiceAt(335, 550), 1);
+  EXPECT_EQ(choiceAt(407, 550), 1);
+  EXPECT_EQ(choiceAt(408, 550), 2);
+  EXPECT_EQ(choiceAt(484, 550), 2);
+  EXPECT_EQ(choiceAt(485, 550), 3);
+  EXPECT_EQ(choiceAt(557, 550), 3);
+  EXPECT_EQ(choiceAt(558, 550), 0);
+  EXPECT_EQ(choiceAt(400, 509), 0);
+  EXPECT_EQ(choiceAt(400, 510), 1);
+  EXPECT_EQ(choiceAt(400, 589), 1);
+  EXPECT_EQ(choiceAt(400, 590), 0);
+}
+
+TEST(ChoicePanel, AClickSetsALeverOnlyOverAChoiceWhileTheDudeStandsThere) {
+  static constexpr LeverEffect kVanish0[] = {{Effect::BlockVanish, 0, 0, 0}};
+  static constexpr LeverEffect kVanish1[] = {{Effect::BlockVanish, 1, 0, 0}};
+  static constexpr LeverScript kScripts[] = {{{{}, {}, kVanish0}}, {{{}, {}, kVanish1}}};
+  QuestObjects q{};
+  q.leverScripts = kScripts;
+  Scene s;
+  addBlock(s.w, 0, 0, true);
+  addBlock(s.w, 50, 0, true);
+  s.w.leverCount = 2;
+  s.w.dudeAtLever[0] = 1;
+  s.w.mouseClicked = 1;
+  panel::hover(s.w, 600, 550);  // beside the zones
+  panel::runScripts(s.w, s.d, &q);
+  EXPECT_EQ(s.w.leverPosition[0], 0);
+  panel::hover(s.w, 500, 550);
+  s.w.mouseClicked = 0;  // hovering only highlights
+  panel::runScripts(s.w, s.d, &q);
+  EXPECT_EQ(s.w.leverPosition[0], 0);
+  s.w.mouseClicked = 1;
+  s.w.dudeAtLever[0] = 0;  // stepped off: no panel, no action
+  panel::runScripts(s.w, s.d, &q);
+  EXPECT_EQ(s.w.leverPosition[0], 0);
+  EXPECT_EQ(s.w.blockVanishing[0], 0);
+  s.w.dudeAtLever[0] = s.w.dudeAtLever[1] = 1;  // two levers at once: each runs its own script
+  panel::runScripts(s.w, s.d, &q);
+  EXPECT_EQ(s.w.leverPosition[0], 2);
+  EXPECT_EQ(s.w.leverPosition[1], 2);
+  EXPECT_EQ(s.w.blockVanishing[0], 1);
+  EXPECT_EQ(s.w.blockVanishing[1], 1);
+  EXPECT_EQ(s.w.sndKey, 1);
+}
+
 TEST(Vases, OnlyThreeBurstsFlyAtOnce) {
   Scene s;
   s.w.hammersHeld = 4;
@@ -202,6 +384,92 @@ TEST(Vases, OnlyThreeBurstsFlyAtOnce) {
   EXPECT_EQ(s.w.hammersHeld, 0);
   EXPECT_EQ(s.w.burstActive[0] + s.w.burstActive[1] + s.w.burstActive[2] + s.w.burstActive[3], 3);
   EXPECT_EQ(s.d.nextX, 80);  // with a hammer the dude walks on
+}
+
+TEST(Vases, WithoutAHammerAVaseIsAWallAndABrokenOneBurstsFromItsMiddle) {
+  Scene s;
+  s.w.vaseCount = 2;
+  s.w.vasePresent[0] = s.w.vasePresent[1] = 1;
+  s.w.vaseX[0] = 100;
+  s.w.vaseX[1] = 300;
+  s.w.vaseY[0] = s.w.vaseY[1] = 100;
+  s.at(60, 100);
+  s.propose(20, 0);
+  collideVases(s.w, s.d);
+  EXPECT_EQ(s.d.nextX, 60);
+  EXPECT_EQ(s.w.vasePresent[0], 1);
+  s.w.hammersHeld = 2;
+  s.propose(20, 0);
+  collideVases(s.w, s.d);
+  EXPECT_EQ(s.w.sndSmash, 1);
+  EXPECT_EQ(s.w.sndPot, 0);
+  EXPECT_EQ(s.w.burstActive[0], 1);
+  for (const BurstParticle& p : s.w.burst) {
+    EXPECT_EQ(p.x[0], 116);
+    EXPECT_EQ(p.y[0], 130);
+  }
+  s.w.sndSmash = 0;
+  s.w.vasesArePots = 1;
+  s.at(260, 100);
+  s.propose(20, 0);
+  collideVases(s.w, s.d);
+  EXPECT_EQ(s.w.sndPot, 1);
+  EXPECT_EQ(s.w.sndSmash, 0);
+  EXPECT_EQ(s.w.burstActive[1], 1);
+  EXPECT_EQ(s.w.burst[0].x[1], 315);  // the later bursts start a pixel further left
+}
+
+TEST(PickUps, AHammerIsReachedFurtherRightThanAKey) {
+  Scene s;
+  s.w.keyCount = 1;
+  s.w.keyPresent[0] = 1;
+  s.w.keyX[0] = 100;
+  s.w.keyY[0] = 100;
+  s.w.keyKind[0] = 7;
+  s.w.hammerPresent[0] = 1;
+  s.w.hammerX[0] = 100;
+  s.w.hammerY[0] = 100;
+  s.at(118, 100);
+  pickUpKeys(s.w, s.d);
+  pickUpHammers(s.w, s.d);
+  EXPECT_EQ(s.w.keyHeld[0], 0);
+  EXPECT_EQ(s.w.sndKey, 0);
+  EXPECT_EQ(s.w.hammerPresent[0], 0);
+  EXPECT_EQ(s.w.hammersHeld, 1);
+  EXPECT_EQ(s.w.sndPick, 1);
+  s.at(114, 100);
+  pickUpKeys(s.w, s.d);
+  EXPECT_EQ(s.w.keyPresent[0], 0);
+  EXPECT_EQ(s.w.keyHeld[0], 1);
+  EXPECT_EQ(s.w.sndKey, 1);
+}
+
+TEST(Bursts, ParticlesFlyByTheirOwnPacersAndEndPastTheirLimit) {
+  Scene s;
+  const BurstSteps steps{1, 2, 3, 4, 5, 6};  // the 30, 40, 60, 80, 110 and 130 steps
+  s.w.machineBurstActive = s.w.blockBurstActive = 1;
+  for (Particle& p : s.w.machineBurst) p = {100, 100};
+  for (Particle& p : s.w.blockBurst) p = {100, 100};
+  startGeneralBurst(s.w, 100, 100, 3);
+  moveBursts(s.w, steps);
+  EXPECT_EQ(s.w.machineBurst[3].x, 94);  // -130, -110
+  EXPECT_EQ(s.w.machineBurst[3].y, 95);
+  EXPECT_EQ(s.w.blockBurst[2].x, 105);  // +110, -30
+  EXPECT_EQ(s.w.blockBurst[2].y, 99);
+  EXPECT_EQ(s.w.burst[4].x[0], 97);  // -60, +130
+  EXPECT_EQ(s.w.burst[4].y[0], 106);
+
+  const BurstSteps one{1, 1, 1, 1, 1, 1};
+  for (Particle& p : s.w.blockBurst) p = {1, 100};
+  moveBursts(s.w, one);
+  EXPECT_EQ(s.w.blockBurstActive, 1);  // at 0, not yet left of the screen
+  moveBursts(s.w, one);
+  EXPECT_EQ(s.w.blockBurstActive, 0);
+  for (BurstParticle& p : s.w.burst) p.x[0] = -299;
+  moveBursts(s.w, one);
+  EXPECT_EQ(s.w.burstActive[0], 1);
+  moveBursts(s.w, one);
+  EXPECT_EQ(s.w.burstActive[0], 0);
 }
 
 TEST(Ledges, AnUpwardLedgeCanBeWalkedDownButNotUp) {

@@ -22,14 +22,17 @@ void pickUpWeights(WorldState& w, const Dude& d) {
   }
 }
 
-// The dude stands at the end that is thrown: the right end of a catapult throwing left.
+// The dude stands at the end that is thrown: the right end of a catapult throwing left. A record
+// that throws neither way has no end to stand at.
 void testCatapults(WorldState& w, const Dude& d) {
   for (int i = 0; i < w.catapultCount; ++i) {
     w.dudeAtCatapult[i] = 0;
+    const uint8_t facing = w.catapultFacing[i];
+    if (facing != kThrowsLeft && facing != kThrowsRight) continue;
     const int X = w.catapultX[i], Y = w.catapultY[i];
     if (!(Y < d.y + 40 && d.y < Y + 42)) continue;
-    const int from = w.catapultFacing[i] == kThrowsLeft ? X + 43 : X;
-    const int to = w.catapultFacing[i] == kThrowsLeft ? X + 83 : X + 40;
+    const int from = facing == kThrowsLeft ? X + 43 : X;
+    const int to = facing == kThrowsLeft ? X + 83 : X + 40;
     if ((from < d.x + 26 && d.x + 26 < to) || (from < d.x && d.x < to)) w.dudeAtCatapult[i] = 1;
   }
 }

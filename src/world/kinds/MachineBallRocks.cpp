@@ -67,6 +67,8 @@ void moveRocks(WorldState& w, int step) {
 }
 
 void hitBallsAndRocks(WorldState& w, Dude& d, int quest) {
+  // Only a rolling ball breaks on a block: a broken one stays where it broke until the machine sends
+  // the next, and must not smash again every frame meanwhile.
   for (int j = 0; j < w.blockCount && w.ballRolling; ++j) {
     if (!blockStopsBall(w, quest, j) || !w.blockPresent[j]) continue;
     if (w.ballX < w.blockX[j] + 20 && w.ballX + 30 > w.blockX[j]) {
