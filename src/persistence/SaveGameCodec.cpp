@@ -1,11 +1,13 @@
 #include "persistence/SaveGameCodec.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
 #include "game/GameApp.h"
 #include "persistence/BinaryFile.h"
 #include "persistence/GameRecord.h"
+#include "world/QuestClock.h"
 
 namespace {
 
@@ -239,6 +241,27 @@ void decodeValue(Form form, const uint8_t* at, T& value) {
   }
 }
 
+// A count names the leading entries of its list. The file's counts are taken as they are, except
+// that a damaged one may not reach past the end of its list, where every loop over it would go.
+void keepCountsInsideTheirLists(QuestImage& im) {
+  const auto limit = [](uint8_t& count, int entries) {
+    if (count > entries) count = static_cast<uint8_t>(entries);
+  };
+  limit(im.ladderCount, kMaxObjects);
+  limit(im.rockCount, kMaxObjects);
+  limit(im.vaseCount, kMaxObjects);
+  limit(im.suspWallCount, kMaxObjects);
+  limit(im.coinCount, kMaxObjects);
+  limit(im.foodCount, kMaxObjects);
+  limit(im.keyCount, kMaxObjects);
+  limit(im.weightCount, kMaxObjects);
+  limit(im.doorCount, kMaxObjects);
+  limit(im.blockCount, kMaxBlocks);  // the image keeps ten; world 4 sets up the rest
+  limit(im.leverCount, kMaxObjects);
+  limit(im.catapultCount, kMaxObjects);
+  limit(im.teleporterCount, kMaxTeleporters);
+}
+
 bool wholePayload(const uint8_t* payload, uint32_t size) { return payload && size == kSavePayloadSize; }
 
 constexpr const char* kSlotFiles[kSaveSlots] = {"Saves/1.sav", "Saves/2.sav", "Saves/3.sav", "Saves/4.sav",
@@ -269,6 +292,9 @@ bool decodeSavedGame(const uint8_t* payload, uint32_t size, SavedGame& game) {
       offset += widthOf(form);
     });
   });
+  keepCountsInsideTheirLists(game.image);
+  // The clock never counts past its limit; more would wrap the time left, and its points, around.
+  game.image.sceneSeconds = std::min(game.image.sceneSeconds, uint32_t{questclock::kMaxSeconds});
   return true;
 }
 

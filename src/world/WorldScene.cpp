@@ -96,12 +96,21 @@ void continueToResult(Frame& f) {
   handOver(f.game, QuestResultScene);
 }
 
+// Leaving a solved quest for another screen closes its menu. A click while the menu was up made
+// it "solved under the menu"; it goes back to plain solved, as Cancel would, or the quest would
+// return with neither its message nor a working Continue.
+void closeMenuOverSolvedQuest(Frame& f) {
+  if (!f.world.questSolved) return;
+  f.dude.menuState = Dude::kPlaying;
+  f.world.questSolved = 1;
+}
+
 void openInformation(Frame& f) {
   GameApp& game = f.game;
   game.sceneClockRestart = 1;
   game.questTimerRunning = 0;
   game.questTimerCarry = 1;
-  if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;
+  closeMenuOverSolvedQuest(f);
   game.gameRecord->worldReturn = kFromInformation;
   game.gameRecord->transferState = kCaptureQuest;
   handOver(game, InformationScene);
@@ -132,11 +141,11 @@ void runMenuChoice(Frame& f, menu::Choice choice) {
       openSaveScreen(f, kAskBeforeMenu);
       break;
     case menu::kSave:
-      if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;
+      closeMenuOverSolvedQuest(f);
       openSaveScreen(f, kPlainSave);
       break;
     case menu::kQuit:
-      if (f.world.questSolved) f.dude.menuState = Dude::kPlaying;
+      closeMenuOverSolvedQuest(f);
       game.restartMusic = 1;
       game.gameRecord->worldReturn = kFromQuitDialog;
       game.gameRecord->transferState = kCaptureQuest;
@@ -223,8 +232,9 @@ void animate(Frame& f) {
   if (!w.flightActive && !w.teleportState) {
     f.dude.animateWalk();
     f.dude.animateIdle();
-    if (w.questSolved) f.dude.frame = Dude::kCheeringFrame;
   }
+  // A solved quest cheers every frame, also between the steps of a teleport.
+  if (w.questSolved) f.dude.frame = Dude::kCheeringFrame;
   if (w.fadeTimer.fires(30)) {
     fadeBlocks(w, f.rules.world);
     fadeDoors(w);

@@ -156,6 +156,9 @@ TEST(SaveGamePayload, EveryFieldRoundTrips) {
   for (int first : {260, 577, 649})
     for (int i = 0; i < 10; ++i) original[first + i] = 0;
   for (int reserved : {340, 341, 531, 532, 533, 534, 535, 536, 1015, 1016}) original[reserved] = 0;
+  // Counts come back as they are only while they stay inside their lists.
+  for (int count : {61, 113, 158, 209, 309, 342, 404, 465, 516, 598, 679, 750, 821}) original[count] %= 10;
+  original[1070] = 1;  // and the clock's seconds inside its limit
   original[1113] = 0x4D;
   SavedGame loaded;
   ASSERT_TRUE(decodeSavedGame(original.data(), kSavePayloadSize, loaded));
@@ -176,6 +179,32 @@ TEST(SaveGamePayload, AWholeFileWithoutItsMarkerOrOfAnotherLengthIsRefused) {
   EXPECT_EQ(loaded.score, 0u);                                          // nothing was taken from the refused payload
   EXPECT_TRUE(decodeSlotSummary(p.data(), kSavePayloadSize, summary));  // the save screen still shows it
   EXPECT_EQ(summary.score, 900u);
+}
+
+// A damaged count may not send the world's loops past the end of its list, nor a damaged clock
+// wrap the time left around; sound values pass as they are.
+TEST(SaveGamePayload, ValuesBeyondTheirRangeAreCutToIt) {
+  SavedGame saved;
+  saved.image.coinCount = 7;
+  saved.image.blockCount = 14;  // world 4 sets up twenty blocks
+  saved.image.sceneSeconds = 150;
+  Payload p = encode(saved);
+  p[209] = 200;  // suspicious walls
+  p[821] = 21;   // teleporters
+  p[598] = 99;   // blocks
+  SavedGame loaded;
+  ASSERT_TRUE(decodeSavedGame(p.data(), kSavePayloadSize, loaded));
+  EXPECT_EQ(loaded.image.coinCount, 7);
+  EXPECT_EQ(loaded.image.suspWallCount, kMaxObjects);
+  EXPECT_EQ(loaded.image.teleporterCount, kMaxTeleporters);
+  EXPECT_EQ(loaded.image.blockCount, kMaxBlocks);
+  EXPECT_EQ(loaded.image.sceneSeconds, 150u);
+  p[598] = 14;
+  p[1070] = 2;  // 200 seconds
+  p[1071] = 0;
+  ASSERT_TRUE(decodeSavedGame(p.data(), kSavePayloadSize, loaded));
+  EXPECT_EQ(loaded.image.blockCount, 14);
+  EXPECT_EQ(loaded.image.sceneSeconds, 150u);
 }
 
 TEST(SaveGameImage, AWorldOneRockAboveTheScreenComesBackAboveIt) {
