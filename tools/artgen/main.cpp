@@ -15,7 +15,8 @@ int main(int argc, char** argv)
         return artgen::writeWallOverlays(argv[2], std::cerr) == 0 ? 0 : 1;
     if (argc == 3 && std::string_view(argv[1]) == "--contact-sheet")
         return artgen::writeContactSheet(argv[2], std::cerr) ? 0 : 1;
-    if (argc != 2) {
+    // An option it does not know is not taken for an output folder.
+    if (argc != 2 || argv[1][0] == '-') {
         std::cerr << "usage: ilvys-artgen OUTDIR | ilvys-artgen --overlay-walls DIR | "
                      "ilvys-artgen --contact-sheet FILE.png\n";
         return 2;
