@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "TempDir.h"
+#include "HeadlessGame.h"
 #include "game/GameApp.h"
 #include "game/Scenes.h"
 #include "persistence/GameRecord.h"
@@ -17,34 +17,8 @@ namespace {
 
 // The real game, headless on the virtual clock, playing a world-1 quest frame by frame. It runs in
 // an empty directory: missing art draws nothing, and nothing is written into the game's folder.
-class WorldFrame : public ::testing::Test {
+class WorldFrame : public HeadlessGame {
  protected:
-  void SetUp() override {
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path);
-    game.options.headless = true;
-    game.options.scriptedInput = &input;
-    ASSERT_TRUE(game.Open());
-    game.Init();
-    game.Frame();  // the boot scene makes the long-lived objects
-  }
-  void TearDown() override {
-    game.Cleanup();
-    useRealClock();
-    std::filesystem::current_path(previous);
-  }
-
-  // As the briefing's Accept starts a quest.
-  void startQuest(int quest) {
-    game.freeSceneScreens();
-    game.freeWorlds();
-    for (auto& p : game.pacers) p.reset();
-    questclock::resetForNewQuest(game);
-    game.questNumber = static_cast<uint8_t>(quest);
-    game.currentScene = WorldScene1;
-    game.sceneChange = 1;
-    frames(2);
-  }
   // As the information screen, the save screen and the quit dialog come back.
   void returnToWorld() {
     game.gameRecord->transferState = 2;
@@ -52,29 +26,6 @@ class WorldFrame : public ::testing::Test {
     game.sceneChange = 1;
     frames(1);
   }
-  void frames(int n) {
-    for (int i = 0; i < n; ++i) game.Frame();
-  }
-  void tap(uint8_t key) {
-    input.state.keys[key] = 0x80;
-    frames(1);
-    input.state.keys[key] = 0;
-  }
-  // The mouse button goes down at (x, y) for one frame; it is let go afterwards without a frame.
-  void press(int x, int y) {
-    input.state.mouseX = x;
-    input.state.mouseY = y;
-    input.state.buttons[0] = 0x80;
-    frames(1);
-    input.state.buttons[0] = 0;
-  }
-  WorldState& world() { return *game.worlds[0].state; }
-  Dude& dude() { return *game.worlds[0].dude; }
-
-  TempDir dir;
-  std::filesystem::path previous;
-  ScriptedInput input;
-  GameApp game;
 };
 
 }  // namespace
