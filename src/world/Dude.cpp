@@ -23,13 +23,13 @@ uint8_t copyWalls(std::span<const Wall> from, Wall (&to)[N]) {
 
 void Dude::loadArt(GraphicsDevice* graphics) {
   sheet.Create(graphics, 6);
+  sheet.SetAlphaTest(1);
   sheet.Load(0, "Art/ButtonMainMenu.bmp", 128, 64, kNoKey, 25);
   sheet.Load(1, "Art/ButtonRestart.bmp", 128, 64, kNoKey, 25);
   sheet.Load(2, "Art/Dude.bmp", 32, 64, kKeyBlack, 25);
   sheet.Load(3, "Art/ButtonSave.bmp", 128, 64, kNoKey, 25);
   sheet.Load(4, "Art/ButtonCancle.bmp", 128, 64, kNoKey, 25);
   sheet.Load(5, "Art/ButtonQuit2.bmp", 128, 64, kNoKey, 25);
-  sheet.SetAlphaTest(1);
 }
 
 void Dude::setupQuest(int quest) {
