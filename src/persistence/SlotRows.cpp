@@ -48,8 +48,10 @@ void SlotRows::scan(bool markedOnly) {
     const int i = slot - 1;
     SlotSummary summary;
     bool marked = false;
-    exists[i] = readSlotSummary(slot, summary, marked) && (marked || !markedOnly) ? 1 : 0;
-    if (!exists[i]) continue;
+    const bool readable = readSlotSummary(slot, summary, marked);
+    exists[i] = readable && (marked || !markedOnly) ? 1 : 0;
+    // An unmarked file still refreshes the row's values; only its Empty label hides them.
+    if (!readable) continue;
     score[i] = summary.score;
     std::memcpy(name[i], summary.playerName, kNameSlots);
     // A quest the play order never reaches keeps the ordinal the row showed before.
