@@ -26,7 +26,7 @@ void createScreen(GameApp& game) {
 void accept(GameApp& game, const NameEntryScreen& screen) {
   std::memcpy(game.gameRecord->playerName, screen.name, kNameSlots);
   game.gameRecord->missionMode = kMissionFirstPage;
-  if (SceneRoutine mission = sceneByName("MissionScene")) changeScene(game, mission);
+  changeScene(game, MissionScene);
 }
 
 // A key hit is always taken (latched), even when this frame's one edit has been used.
