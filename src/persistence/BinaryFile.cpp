@@ -1,5 +1,7 @@
 #include "persistence/BinaryFile.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -32,6 +34,9 @@ std::string BinaryFile::writeTemporary(const char* path) const {
                              static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
   bool ok = std::fwrite(length, 1, 4, raw) == 4 && std::fwrite(data, 1, size, raw) == size;
   ok = (std::fflush(raw) == 0) && ok;
+  // On the disk before the rename makes it the slot's file: after a power cut the slot holds
+  // either the old game or the new one, never an empty file.
+  ok = (fsync(fileno(raw)) == 0) && ok;
   ok = (std::fclose(raw) == 0) && ok;
   if (!ok) {
     std::remove(temporary.c_str());

@@ -45,11 +45,28 @@ int SoundSystem::Create(int sampleRate) {
 int SoundSystem::SetMasterVolume(int volume) {
   if (!open) return 0;
   masterVolume = volume % 101;
+  applyVolumes();
   return 1;
 }
 
+void SoundSystem::setEffectAttenuation(int hundredthsOfDecibel) {
+  effectLevel = hundredthsOfDecibel;
+  applyVolumes();
+}
+
+void SoundSystem::setMusicAttenuation(int hundredthsOfDecibel) {
+  musicLevel = hundredthsOfDecibel;
+  applyVolumes();
+}
+
+void SoundSystem::applyVolumes() {
+  if (!open) return;
+  Mix_Volume(kEffectChannel, mixerVolume(masterGain() * gainOfAttenuation(effectLevel)));
+  Mix_VolumeMusic(mixerVolume(masterGain() * gainOfAttenuation(musicLevel)));
+}
+
 Mix_Chunk* SoundSystem::wave(const char* file) {
-  if (!open) return nullptr;
+  if (!open || !file) return nullptr;
   for (CachedWave& w : waves)
     if (w.chunk && w.file == file) return w.chunk;
   for (CachedWave& w : waves) {
@@ -86,6 +103,7 @@ int SoundEffect::Play(const char* file, int vol, int count) {
   lastRequest = {file ? file : "", vol % 101, count};
   if (!audio || !audio->open) return 0;
   Mix_HaltChannel(kEffectChannel);
+  if (!file) return 0;
   Mix_Chunk* chunk = audio->wave(file);
   if (!chunk) return 0;
   plays = count;
@@ -97,7 +115,7 @@ int SoundEffect::Play(const char* file, int vol, int count) {
 int SoundEffect::SetVolume(int vol) {
   volume = vol % 101;
   if (!audio || !audio->open) return 0;
-  Mix_Volume(kEffectChannel, mixerVolume(audio->masterGain() * gainOfAttenuation(effectAttenuation(volume))));
+  audio->setEffectAttenuation(effectAttenuation(volume));
   return 1;
 }
 
@@ -139,7 +157,7 @@ int MusicPlayer::Stop() {
 int MusicPlayer::SetVolume(int vol) {
   volume = vol % 101;
   if (!audio || !audio->open) return 0;
-  Mix_VolumeMusic(mixerVolume(audio->masterGain() * gainOfAttenuation(musicAttenuation(volume))));
+  audio->setMusicAttenuation(musicAttenuation(volume));
   return 1;
 }
 

@@ -31,8 +31,16 @@ class SoundSystem {
   // Wave files are read once and kept, so an effect never touches the disk during play.
   Mix_Chunk* wave(const char* file);
   float masterGain() const { return gainOfAttenuation(masterAttenuation(masterVolume)); }
+  // The attenuations of the effect voice and the music. The master volume scales both, and a new
+  // master volume is heard at once on whatever is playing.
+  void setEffectAttenuation(int hundredthsOfDecibel);
+  void setMusicAttenuation(int hundredthsOfDecibel);
 
  private:
+  void applyVolumes();
+
+  int effectLevel = 0;
+  int musicLevel = 0;
   struct CachedWave {
     std::string file;
     Mix_Chunk* chunk = nullptr;

@@ -37,6 +37,7 @@ int GraphicsDevice::SetMode(SDL_Window* win, int windowedMode, int depth, int w,
     hardware = 0;
     vsync = false;
   }
+  life = std::make_shared<bool>(true);
   SDL_SetRenderDrawBlendMode(device, SDL_BLENDMODE_BLEND);
   SetAmbient(255, 255, 255);
   return 1;
@@ -72,13 +73,15 @@ int GraphicsDevice::SetAlphaTest(int on) {
 int GraphicsDevice::SetAlphaBlend(int on, int, int) { return device ? 1 : 0; }
 
 int GraphicsDevice::SetAmbient(uint8_t red, uint8_t green, uint8_t blue) {
+  if (!device) return 0;
   ambientRed = red;
   ambientGreen = green;
   ambientBlue = blue;
-  return device ? 1 : 0;
+  return 1;
 }
 
 int GraphicsDevice::Release() {
+  life.reset();
   if (device) SDL_DestroyRenderer(device);
   device = nullptr;
   if (offscreen) SDL_FreeSurface(offscreen);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -45,7 +46,11 @@ class GraphicsDevice {
   int SaveScreenshot(const char* path);
   // Whether the renderer waits for the display when presenting.
   bool presentWaitsForDisplay() const { return vsync; }
+  // Lives exactly as long as the renderer. Textures made on it hold a weak reference: once the
+  // renderer is gone, it has freed them, and they must not be freed again.
+  std::weak_ptr<void> rendererLife() const { return life; }
 
  private:
   bool vsync = false;
+  std::shared_ptr<void> life;
 };

@@ -43,7 +43,9 @@ uint8_t StepPacer::payOut() {
     fraction -= whole;
   }
   uint8_t result = static_cast<uint8_t>(pending);
-  while (result > expected + 1) {
+  // Both clamps stop at the ends of the byte: a negative rate (expected below -1) or an expected
+  // count above 256 would otherwise wrap the result round and never leave the loop.
+  while (result > expected + 1 && result > 0) {
     result -= 1;
     fraction += 1;
   }

@@ -18,7 +18,7 @@ int TextFont::Create(GraphicsDevice* device, const char* face, int height, int b
   Release();
   if (!device || !device->device || !face) return 0;
   if (!TTF_WasInit() && TTF_Init() != 0) return 0;
-  font = TTF_OpenFont(bold ? kBoldFace : kRegularFace, height);
+  font = TTF_OpenFont(bold == 1 ? kBoldFace : kRegularFace, height);
   if (!font) return 0;
   int style = TTF_STYLE_NORMAL;
   if (italic) style |= TTF_STYLE_ITALIC;
@@ -26,6 +26,7 @@ int TextFont::Create(GraphicsDevice* device, const char* face, int height, int b
   if (strikeOut) style |= TTF_STYLE_STRIKETHROUGH;
   TTF_SetFontStyle(font, style);
   graphics = device;
+  renderer = device->rendererLife();
   return 1;
 }
 
@@ -56,7 +57,7 @@ TextFont::CachedLine* TextFont::render(const char* text, uint32_t colour) {
 }
 
 int TextFont::DrawText(const char* text, int x, int y, int /*width*/, int height, uint32_t colour, uint32_t) {
-  if (!font || !graphics || !graphics->device || !text || !*text) return 0;
+  if (!font || !graphics || !graphics->device || renderer.expired() || !text || !*text) return 0;
   if (!graphics->drawing) return 1;
   CachedLine* line = find(text, colour);
   if (!line) line = render(text, colour);
@@ -73,11 +74,14 @@ int TextFont::DrawText(const char* text, int x, int y, int /*width*/, int height
 }
 
 void TextFont::Release() {
+  const bool rendererAlive = !renderer.expired();
   for (CachedLine& line : cache) {
-    if (line.texture) SDL_DestroyTexture(line.texture);
+    if (line.texture && rendererAlive) SDL_DestroyTexture(line.texture);
     line = CachedLine{};
   }
-  if (font) TTF_CloseFont(font);
+  // After TTF_Quit the font's memory went with the library.
+  if (font && TTF_WasInit()) TTF_CloseFont(font);
   font = nullptr;
   graphics = nullptr;
+  renderer.reset();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class GraphicsDevice;
@@ -41,6 +42,7 @@ class TextFont {
   CachedLine* render(const char* text, uint32_t colour);
 
   GraphicsDevice* graphics = nullptr;
+  std::weak_ptr<void> renderer;  // the cached lines die with it
   CachedLine cache[kCacheSize];
   uint32_t useCounter = 0;
 };

@@ -38,6 +38,7 @@ int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, 
     width = height = 0;
     return 0;
   }
+  renderer = device->rendererLife();
   opaque = colourKey == kNoKey;
   SDL_SetTextureBlendMode(texture, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   graphics = device;
@@ -46,7 +47,7 @@ int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, 
 
 int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, int sourceHeight, float scaleX,
                   float scaleY, uint32_t colour) const {
-  if (!texture || !graphics || !graphics->device) return 0;
+  if (!texture || !graphics || !graphics->device || renderer.expired()) return 0;
   if (!graphics->drawing) return 1;
   const int w = sourceWidth ? sourceWidth : width;
   const int h = sourceHeight ? sourceHeight : height;
@@ -69,7 +70,10 @@ int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, i
 }
 
 void Texture::Release() {
-  if (texture) SDL_DestroyTexture(texture);
+  // Screens may outlive the graphics device (the pointer is freed in the game's destructor, after
+  // Cleanup); the renderer took its textures with it then.
+  if (texture && !renderer.expired()) SDL_DestroyTexture(texture);
+  renderer.reset();
   texture = nullptr;
   graphics = nullptr;
   width = height = 0;

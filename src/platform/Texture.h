@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 struct SDL_Texture;
@@ -25,6 +26,7 @@ class Texture {
   int width = 0, height = 0;
   // Loaded without a colour key: every pixel is opaque, so drawing needs no blending unless faded.
   bool opaque = false;
+  std::weak_ptr<void> renderer;  // expired once the device that made the texture has freed it
 
   // `format` is accepted for the callers' sake; textures keep the file's colours in 32 bits.
   int Load(GraphicsDevice* graphics, const char* file, uint32_t colourKey, int format);

@@ -74,3 +74,28 @@ TEST_F(MixerTest, EveryEffectPlaysAndANewOneCutsTheOld) {
   EXPECT_EQ(effect.Play((data + "NoSuchSound.wav").c_str(), 84, 1), 0);
   EXPECT_EQ(Mix_Playing(-1), 0);  // the previous effect was stopped all the same
 }
+
+TEST_F(MixerTest, VolumesFollowTheMasterAtOnceAndFileNamesMayBeMissing) {
+  SoundEffect effect;
+  MusicPlayer music;
+  ASSERT_EQ(effect.Attach(&audio), 1);
+  ASSERT_EQ(music.Attach(&audio), 1);
+  ASSERT_EQ(music.Load((data + "Music.mid").c_str()), 1);
+  ASSERT_EQ(music.Play(60, 0), 1);
+  ASSERT_EQ(effect.Play((data + "Coin.wav").c_str(), 80, 1), 1);
+  const int effectLoud = Mix_Volume(0, -1);
+  const int musicLoud = Mix_VolumeMusic(-1);
+  EXPECT_EQ(effectLoud, 40);  // 10^((1000 - 2000) / 2000) of 128
+  EXPECT_EQ(musicLoud, 93);   // 10^((1000 - 1280) / 2000) of 128
+
+  // A lower master volume is heard on what already plays, and the old one comes back whole.
+  ASSERT_EQ(audio.SetMasterVolume(80), 1);
+  EXPECT_EQ(Mix_Volume(0, -1), 4);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 9);
+  ASSERT_EQ(audio.SetMasterVolume(201), 1);  // 201 is 100
+  EXPECT_EQ(Mix_Volume(0, -1), effectLoud);
+  EXPECT_EQ(Mix_VolumeMusic(-1), musicLoud);
+
+  EXPECT_EQ(effect.Play(nullptr, 80, 1), 0);
+  EXPECT_EQ(music.Load(nullptr), 0);
+}

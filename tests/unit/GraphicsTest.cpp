@@ -2,9 +2,12 @@
 
 #include <SDL.h>
 
+#include <filesystem>
+
 #include "TempDir.h"
 #include "platform/GraphicsDevice.h"
 #include "platform/SpriteSheet.h"
+#include "platform/TextFont.h"
 
 namespace {
 uint32_t pixelAt(SDL_Surface* surface, int x, int y) {
@@ -67,4 +70,26 @@ TEST_F(SheetDrawing, MissingArtDrawsNothing) {
   sheet.Create(&graphics, 1);
   EXPECT_EQ(sheet.Load(0, dir.file("absent.bmp").c_str(), 64, 32, 0, 25), 0);
   EXPECT_EQ(sheet.DrawFrame(0, 0, 0, 0, 0xFFFFFFFF, 1, 1), 0);
+}
+
+// The game frees its screens' art in its destructor, after Cleanup has released the device; the
+// renderer has freed their textures by then, and freeing them again would corrupt the heap.
+TEST_F(SheetDrawing, ArtAndTextOutlivingTheDeviceAreLetGoSafely) {
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(GAME_DIR);
+  TextFont font;
+  ASSERT_EQ(font.Create(&graphics, "Arial", 16, 0, 0, 0, 0), 1);
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(font.DrawText("Quest", 10, 10, 0, 0, 0xFFFFFFFF, 0), 1);
+  SpriteSheet sheet;
+  sheet.Create(&graphics, 1);
+  ASSERT_EQ(sheet.Load(0, makeSheet(dir).c_str(), 64, 32, 0xFF000000, 25), 1);
+
+  graphics.Release();
+  EXPECT_EQ(sheet.DrawFrame(0, 0, 0, 0, 0xFFFFFFFF, 1, 1), 0);
+  EXPECT_EQ(font.DrawText("Quest", 10, 10, 0, 0, 0xFFFFFFFF, 0), 0);
+  EXPECT_EQ(graphics.SetAmbient(10, 20, 30), 0);
+  EXPECT_EQ(graphics.ambientRed, 255);  // no device: nothing changes
+  sheet.Destroy();
+  font.Release();
 }

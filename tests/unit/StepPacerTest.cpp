@@ -66,6 +66,13 @@ TEST(StepPacer, AHugeFrameTimeNeitherHangsNorOverflowsTheByte) {
   EXPECT_EQ(steps, 255);
 }
 
+TEST(StepPacer, ANegativeRateStopsAtZeroInsteadOfWrappingRound) {
+  StepPacer pacer;
+  pacer.reference = 250;  // expected = (-300 * 5) / 500 = -3
+  EXPECT_EQ(pacer.Step(-300, 16), 0);
+  EXPECT_EQ(pacer.expected, -3);
+}
+
 TEST(FrameTimer, FpsReadingIsTakenOnlyOnceTheSumPassesOneSecond) {
   FrameTimer timer;
   timer.frameMs = 250;
