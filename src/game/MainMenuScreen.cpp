@@ -43,11 +43,12 @@ void MainMenuScreen::Move(int fast, int slow) {
   if (pillar2X >= 496) pillar2X = std::max(495, pillar2X - fast);
   if (pillar3X > 540) pillar3X = std::max(540, pillar3X - fast);
 
-  // Comets fall one after another, each once the one before has left the screen.
+  // Comets fall one after another, each once the one before has left the screen. They move in
+  // order, so a comet starts in the very frame its predecessor passes the line.
   const int cometSteps[5] = {fast, fast, slow, fast, slow};
-  const bool falling[5] = {true, cometY[0] > 620, cometY[1] > 620, cometY[2] > 620, cometY[3] > 610};
+  const int startLine[5] = {0, 620, 620, 620, 610};
   for (int i = 0; i < 5; ++i) {
-    if (!falling[i]) continue;
+    if (i > 0 && cometY[i - 1] <= startLine[i]) continue;
     cometX[i] -= cometSteps[i];
     cometY[i] += cometSteps[i];
   }
@@ -77,20 +78,17 @@ void MainMenuScreen::UnrollTitle() {
   if (titleDelay > 1.1f) titleScaleY = std::min(1.2f, titleScaleY + 0.05f);
 }
 
+// Phase 1 only starts the interval; phases 2 to 7 each wait one interval and take one step, so a
+// pulse is six steps long and ends where it began.
 void MainMenuScreen::PulseSun() {
+  if (sunPhase < 2 || sunPhase > 7) sunPhase = 2;
   if (!sunTimer.fires(static_cast<uint32_t>(sunStepMs))) return;
-  sunPhase = sunPhase >= 7 ? 1 : sunPhase + 1;
-  if (sunPhase >= 2 && sunPhase <= 4) {
-    sunX -= 1;
-    sunY -= 1;
-    sunScaleX += 0.02f;
-    sunScaleY += 0.02f;
-  } else if (sunPhase >= 5) {
-    sunX += 1;
-    sunY += 1;
-    sunScaleX -= 0.02f;
-    sunScaleY -= 0.02f;
-  }
+  const int way = sunPhase <= 4 ? 1 : -1;
+  sunX = static_cast<uint8_t>(sunX - way);
+  sunY = static_cast<uint8_t>(sunY - way);
+  sunScaleX += 0.02f * way;
+  sunScaleY += 0.02f * way;
+  sunPhase = sunPhase == 7 ? 1 : sunPhase + 1;
 }
 
 void MainMenuScreen::Draw() const {
