@@ -13,6 +13,8 @@
 #include "quests/QuestLayout.h"
 #include "quests/QuestTexts.h"
 #include "quests/WorldArt.h"
+#include "platform/Clock.h"
+#include "world/QuestScenery.h"
 
 namespace {
 
@@ -326,4 +328,70 @@ TEST(QuestArt, SheetsHave35SlotsOr37ForTheRockQuestsAndNothingBeyond) {
   EXPECT_EQ(worldSlotArt(1, -1).file, nullptr);
   EXPECT_EQ(worldSlotArt(0, 0).file, nullptr);
   EXPECT_EQ(worldSlotArt(11, 0).file, nullptr);
+}
+
+namespace {
+struct VirtualClock {
+  explicit VirtualClock(uint32_t msPerFrame) { useVirtualClock(msPerFrame); }
+  ~VirtualClock() { useRealClock(); }
+};
+}  // namespace
+
+// Quest 2's horn lowers the drawbridge first; only a bridge that is fully down lifts the portcullis,
+// which must stop exactly at its top, however the frame steps fall.
+TEST(QuestScenery, Quest2DrawbridgeComesDownBeforeThePortcullisRisesToItsTop) {
+  VirtualClock clock(10);
+  QuestScenery scenery;
+  scenery.setupQuest(2);
+  ASSERT_EQ(scenery.propBY, 154);
+  ASSERT_EQ(scenery.gateScale, 0.0f);
+  scenery.fadeActive = 1;  // the horn was taken
+  int frames = 0;
+  for (; scenery.fadeActive && frames < 10000; ++frames) {
+    advanceVirtualClock();
+    scenery.animate();
+    scenery.movePortcullis(5, 2);
+    EXPECT_LE(scenery.gateScale, 0.9f);
+    if (scenery.fadeActive) {
+      EXPECT_EQ(scenery.propBY, 154) << "the portcullis waits for the bridge";
+    }
+  }
+  EXPECT_FLOAT_EQ(scenery.gateScale, 0.9f);
+  EXPECT_GT(frames, 45) << "one step of 0.02 per 30 ms at most";
+  ASSERT_EQ(scenery.portcullisMoving, 1);
+  int previousY = scenery.propBY;
+  for (frames = 0; scenery.portcullisMoving && frames < 1000; ++frames) {
+    scenery.movePortcullis(5, 2);
+    EXPECT_LT(scenery.propBY, previousY);
+    previousY = scenery.propBY;
+  }
+  EXPECT_EQ(scenery.propBY, 98);
+  scenery.movePortcullis(5, 2);
+  EXPECT_EQ(scenery.propBY, 98);
+}
+
+// Quest 4's gates start tall and, once the horn sounds, shrink until they vanish; nothing rises.
+TEST(QuestScenery, Quest4GatesShrinkFromTwiceTheirHeightUntilTheyVanish) {
+  VirtualClock clock(10);
+  QuestScenery scenery;
+  scenery.setupQuest(4);
+  ASSERT_FLOAT_EQ(scenery.gateScale, 2.0f);
+  ASSERT_EQ(scenery.gateClosing, 1);
+  scenery.animate();  // nothing runs before the horn
+  EXPECT_FLOAT_EQ(scenery.gateScale, 2.0f);
+  scenery.fadeActive = 1;
+  float previous = scenery.gateScale;
+  for (int frames = 0; scenery.fadeActive && frames < 10000; ++frames) {
+    advanceVirtualClock();
+    scenery.animate();
+    scenery.movePortcullis(5, 4);
+    EXPECT_LE(scenery.gateScale, previous);
+    if (scenery.gateScale > 0) {
+      EXPECT_GE(scenery.gateScale, 0.19f);
+    }
+    previous = scenery.gateScale;
+  }
+  EXPECT_EQ(scenery.gateScale, 0.0f);
+  EXPECT_EQ(scenery.portcullisMoving, 0);
+  EXPECT_EQ(scenery.timeLimit, 150);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "quests/QuestObjects.h"
+#include "quests/QuestTexts.h"
 #include "quests/WorldArt.h"
 #include "world/WorldState.h"
 
@@ -346,6 +347,31 @@ TEST(QuestObjects, LedgesUseTheRecordsWorld1Tests) {
       ASSERT_NE(gate, nullptr);
       EXPECT_TRUE(gate->active);
     }
+  }
+}
+
+// The solved message draws its Continue button either at a fixed place or at the quest's button
+// fields, but clicks are always taken at the fields: the two must cover the same button, and all of
+// it must be on screen, or the player cannot leave a solved quest.
+TEST(QuestObjects, TheContinueButtonIsDrawnWhereItIsClickedAndFitsOnScreen) {
+  constexpr int kButtonWidth = 256, kButtonHeight = 64, kResetX = 320, kResetY = 442;
+  for (const QuestObjects* q : world1()) {
+    SCOPED_TRACE(testing::Message() << "quest " << int(q->quest));
+    const SolvedMessage* message = solvedMessage(q->quest);
+    ASSERT_NE(message, nullptr);
+    const int clickX = q->continueButton ? q->continueButton->x : kResetX;
+    const int clickY = q->continueButton ? q->continueButton->y : kResetY;
+    EXPECT_TRUE(clickX >= 0 && clickX + kButtonWidth <= kScreenWidth) << clickX;
+    EXPECT_TRUE(clickY >= 0 && clickY + kButtonHeight <= kScreenHeight) << clickY;
+    int drawnX = clickX, drawnY = clickY;
+    if (message->continuePlace == ContinuePlace::Fixed) {
+      drawnX = message->continueX;
+      drawnY = message->continueY;
+    } else if (message->continuePlace == ContinuePlace::ButtonFieldsRaised) {
+      drawnY -= 2;
+    }
+    EXPECT_EQ(drawnX, clickX);
+    EXPECT_LE(std::abs(drawnY - clickY), 2) << drawnY << " drawn, " << clickY << " clicked";
   }
 }
 
