@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "quests/QuestLayout.h"
 #include "quests/QuestObjects.h"
@@ -97,32 +98,24 @@ void placeWalls(WorldState& w, std::span<const SuspWallPlacement> walls) {
   }
 }
 
+// A single object stands where the quest puts it, if the quest has one.
+void placeOne(const std::optional<Spot>& spot, uint8_t& present, int& x, int& y) {
+  if (!spot) return;
+  present = 1;
+  x = spot->x;
+  y = spot->y;
+}
+
 void placeSingles(WorldState& w, const QuestObjects& q) {
   for (size_t s = 0; s < std::min<size_t>(q.stores.size(), kMaxStores); ++s) {
     w.storePresent[s] = 1;
     w.storeX[s] = q.stores[s].x;
     w.storeY[s] = q.stores[s].y;
   }
-  if (q.gem) {
-    w.gemPresent = 1;
-    w.gemX = q.gem->x;
-    w.gemY = q.gem->y;
-  }
-  if (q.specialDoor) {
-    w.specialDoorPresent = 1;
-    w.specialDoorX = q.specialDoor->x;
-    w.specialDoorY = q.specialDoor->y;
-  }
-  if (q.trader) {
-    w.traderPresent = 1;
-    w.traderX = q.trader->x;
-    w.traderY = q.trader->y;
-  }
-  if (q.horn) {
-    w.hornPresent = 1;
-    w.hornX = q.horn->x;
-    w.hornY = q.horn->y;
-  }
+  placeOne(q.gem, w.gemPresent, w.gemX, w.gemY);
+  placeOne(q.specialDoor, w.specialDoorPresent, w.specialDoorX, w.specialDoorY);
+  placeOne(q.trader, w.traderPresent, w.traderX, w.traderY);
+  placeOne(q.horn, w.hornPresent, w.hornX, w.hornY);
   if (q.machine) {
     w.machinePresent = 1;
     w.machineX = q.machine->x;
