@@ -51,6 +51,50 @@ struct MachinePlacement {
   int x, y, ballStartX, ballStartY;
 };
 
+// World 4's kinds.
+struct TrampolinePlacement {
+  int x, y;
+  uint8_t setting;  // 0, 1 or 2: which bounce it gives; also its picture
+};
+struct TrapDoorPlacement {
+  int x, y;
+  uint8_t ball;         // the ball (0 to 2) that falls in while the door is open
+  int8_t ledgeOnCatch;  // the ledge a caught ball switches off, or -1
+};
+// When a ball that waits in the world starts rolling.
+enum class BallRelease : uint8_t {
+  Never,
+  DudeLeftOfBall,  // the dude's x is smaller than the ball's
+  DudeXNot,        // the dude's x differs from `value`
+  DudeYIs,         // the dude's y equals `value`
+};
+struct BallPlacement {
+  int x, y;
+  BallRelease release;
+  int value;
+};
+// What the push button in the bar does while the dude stands at a button.
+enum class PushAction : uint8_t {
+  None,
+  OpenTrapDoor,      // trap door 0 starts opening if closed
+  ReleaseGate,       // the first press switches ledge 0 off and opens the scenery's gate
+  CycleLadder,       // ladder 0 moves on to the next stop of the quest's ladder cycle
+  TrapDoorByHeight,  // trap door 0 above y 400, trap door 1 below
+};
+// A stop of the ladder cycle: where ladder 0 stands and the one ledge of 0 to 3 that is off there.
+struct LadderStop {
+  int x, y;
+  uint8_t ledgeOff;
+};
+// The flight that a trampoline sends the dude on, by its setting.
+enum class BounceWay : uint8_t { Left = 1, Right = 2, StraightUp = 10 };
+struct Bounce {
+  BounceWay way;
+  int landX, landY, turnX;  // a straight-up bounce uses only landY
+};
+// What starts the scenery's gate animation besides a push button.
+enum class GateTrigger : uint8_t { None, Ball1Stopped, HornTaken };
+
 // One effect of a lever position.
 enum class Effect : uint8_t {
   BlockAppear,      // block `index`
@@ -63,6 +107,7 @@ enum class Effect : uint8_t {
   LedgeOn,          // ledge `index` becomes active
   LedgeOff,         // ledge `index` becomes inactive
   MoveFood,         // food `index` moves to (x, y)
+  TrampolineSetting,  // trampoline `index` takes setting x
   // Block `index` appears, unless lever x stands at position y, when it vanishes instead.
   BlockAppearUnlessLeverAt,
 };
@@ -79,6 +124,7 @@ struct Throw {
   int landX, landY, turnX;
   bool plateau;  // rises to minY, then drops from dropX
   int minY, dropX;
+  bool ontoTrampoline = false;  // lands on a trampoline, which bounces the dude on
 };
 struct CatapultScript {
   Throw choice[3];
@@ -100,7 +146,8 @@ struct StoreScript {
 // What a line of a quest's drawing routine draws.
 enum class Draw : uint8_t {
   Coins, Keys, Food, Weights, Doors, Blocks, Hammers, TeleporterPads, TeleporterBeams, Catapults, Gem, Levers,
-  Stores, Machine, Vases, Horn, MovablePad, Ladders, SuspiciousWalls, Picture
+  Stores, Machine, Vases, Horn, MovablePad, Ladders, SuspiciousWalls, Picture,
+  Buttons, TrapDoors, Trampolines, Balls
 };
 struct DrawLine {
   Draw what;
@@ -142,6 +189,16 @@ struct QuestObjects {
   std::span<const StoreScript> storeScripts;
   bool traderTakesGem;
   std::span<const DrawLine> drawing;
+  // World 4.
+  std::span<const Spot> buttons;
+  std::span<const TrapDoorPlacement> trapDoors;
+  std::span<const TrampolinePlacement> trampolines;
+  std::span<const BallPlacement> balls;  // ball 1 first; waiting, rolling once released
+  bool ballRollsLeft, ballRollsRight;    // ball 1's way; balls 2 and 3 roll right
+  PushAction pushAction;
+  std::span<const LadderStop> ladderCycle;
+  std::span<const Bounce> bounces;  // by trampoline setting; empty: the trampoline does not bounce
+  GateTrigger gateTrigger;
 };
 
 // The objects of a quest, or null for a quest number without them.

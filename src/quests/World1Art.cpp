@@ -1,5 +1,7 @@
 #include "quests/WorldArt.h"
 
+#include "quests/LaterWorldsArt.h"
+
 #include <initializer_list>
 
 namespace {
@@ -148,11 +150,12 @@ bool isWorld1Quest(int quest) { return quest >= kFirstWorld1Quest && quest <= kL
 }  // namespace
 
 int worldSheetSlots(int questNumber) {
-  if (!isWorld1Quest(questNumber)) return 0;
+  if (!isWorld1Quest(questNumber)) return laterWorldSheetSlots(questNumber);
   return in({5, 6, 7}) & (1u << questNumber) ? kSheetSlotsWithRocks : kSheetSlots;
 }
 
 SlotArt worldSlotArt(int questNumber, int slot) {
+  if (!isWorld1Quest(questNumber)) return laterWorldSlotArt(questNumber, slot);
   if (slot < 0 || slot >= worldSheetSlots(questNumber)) return {};
   for (const SlotRow& row : kRows) {
     if (row.slot == slot && (row.quests & (1u << questNumber))) return row.art;

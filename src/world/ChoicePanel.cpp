@@ -129,6 +129,7 @@ void draw(const WorldState& w, const QuestObjects* q) {
     }
   }
   if (atSuspiciousWall(w, which)) draw(w, kWallSlot, 0, 315, 500, 2.5f, 1.5625f);
+  if (w.dudeAtButton) drawFrame(w);
 }
 
 void runScripts(WorldState& w, Dude& d, const QuestObjects* q) {
@@ -143,6 +144,7 @@ void runScripts(WorldState& w, Dude& d, const QuestObjects* q) {
   if (w.dudeAtTrader) runChoice(w, true, [&](int c) { trade(w, *q, c); });
   for (int wall = 0; wall < 2; ++wall)
     if (w.dudeAtSuspWall[wall]) runSigns(w, d, wall);
+  if (w.dudeAtButton) runPushButton(w, d, *q);
 }
 
 }  // namespace panel

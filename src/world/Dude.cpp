@@ -1,5 +1,7 @@
 #include "world/Dude.h"
 
+#include "quests/PlayOrder.h"
+
 #include <algorithm>
 
 #include "game/IdleAnimation.h"
@@ -34,12 +36,14 @@ void Dude::loadArt(GraphicsDevice* graphics) {
 
 void Dude::setupQuest(int quest) {
   menuX = 330;
+  // Outside world 1 every quest starts without hearts; the first must be earned.
+  hearts = worldOfQuest(quest) == 1 ? 1 : 0;
   const QuestLayout* layout = questLayout(quest);
   if (!layout) return;
   const DudeLayout& d = layout->dude;
   x = nextX = d.startX;
   y = nextY = d.startY;
-  hearts = d.hearts ? d.hearts : 1;
+  hearts = d.hearts;
   wallUpCount = copyWalls(d.up, wallUp);
   wallDownCount = copyWalls(d.down, wallDown);
   wallLeftCount = copyWalls(d.left, wallLeft);

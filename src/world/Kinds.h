@@ -39,20 +39,35 @@ void pullLever(WorldState& w, const QuestObjects& q, int lever, int choice);
 void enterTeleporters(WorldState& w, const Dude& d);
 void animateTeleport(WorldState& w, Dude& d);
 void collideLedges(WorldState& w, Dude& d, int world);
-void pickUpHorn(WorldState& w, const Dude& d);
+void pickUpHorn(WorldState& w, const Dude& d, bool opensPassage);
 
 // Weights, catapults and flights.
 void pickUpWeights(WorldState& w, const Dude& d);
 void testCatapults(WorldState& w, const Dude& d);
 bool atCatapult(const WorldState& w, int& catapult);
 void throwFromCatapult(WorldState& w, const QuestObjects& q, int catapult, int choice);
-void fly(WorldState& w, Dude& d, int step);
+// A flight to the right that lands on an armed trampoline bounces on as the quest's table says.
+void fly(WorldState& w, Dude& d, int step, const QuestObjects* q);
 
 // Machines, balls and rocks.
 void runMachine(WorldState& w);
 void moveBall(WorldState& w, int step);
 void moveRocks(WorldState& w, int step);
 void hitBallsAndRocks(WorldState& w, Dude& d, int quest);
+// A ball at (ballX, ballY) touching the dude takes a heart and bursts; true when it hit.
+bool hitByBall(WorldState& w, Dude& d, int ballX, int ballY);
+void moveBallByFlags(WorldState& w, int step);
+
+// World 4: buttons and the push button, trap doors, three balls.
+void testButtons(WorldState& w, const Dude& d);
+void runPushButton(WorldState& w, const Dude& d, const QuestObjects& q);
+// This frame sounds a press that released quest 32's gate.
+bool pushSoundedWithGateSwitch(const WorldState& w);
+void animateTrapDoors(WorldState& w);
+void catchBalls(WorldState& w, const QuestObjects& q);
+void releaseBalls(WorldState& w, const Dude& d, const QuestObjects& q);
+void moveThreeBalls(WorldState& w, int step);
+void hitMoreBalls(WorldState& w, Dude& d);
 void collideMachine(WorldState& w, Dude& d);
 void stopRocksWithoutBlock0(WorldState& w);
 

@@ -86,7 +86,7 @@ void drawLine(const WorldState& w, const DrawLine& line) {
       p.each(w.vaseCount, [&](int i) { return w.vasePresent[i]; }, [&](int i) { p.at(0, w.vaseX[i], w.vaseY[i]); });
       break;
     case Draw::Horn:
-      if (w.hornPresent) p.at(0, w.hornX, w.hornY);
+      if (w.hornPresent == 1) p.at(0, w.hornX, w.hornY);
       break;
     case Draw::MovablePad:
       p.at(0, w.movablePadX, w.movablePadY);
@@ -100,6 +100,21 @@ void drawLine(const WorldState& w, const DrawLine& line) {
       break;
     case Draw::Picture:
       p.at(line.frame, 0, 0);
+      break;
+    case Draw::Buttons:
+      p.each(w.buttonCount, [&](int i) { return w.buttonPresent[i]; }, [&](int i) { p.at(0, w.buttonX[i], w.buttonY[i]); });
+      break;
+    case Draw::TrapDoors:
+      p.each(2, [&](int i) { return i < w.trapDoorCount; }, [&](int i) { p.at(w.trapDoorFrame[i], w.trapDoorX[i], w.trapDoorY[i]); });
+      break;
+    case Draw::Trampolines:
+      p.each(w.trampolineCount, [&](int i) { return w.trampolinePresent[i]; },
+             [&](int i) { p.at(w.trampolineSetting[i], w.trampolineX[i], w.trampolineY[i]); });
+      break;
+    case Draw::Balls:
+      if (w.ballRolling) p.at(w.ballFrame, w.ballX, w.ballY);
+      p.each(kWorld4Balls - 1, [&](int i) { return w.moreBallRolling[i]; },
+             [&](int i) { p.at(w.ballFrame, w.moreBallX[i], w.moreBallY[i]); });
       break;
   }
 }
@@ -133,7 +148,9 @@ void drawQuestObjects(const WorldState& w, const QuestObjects* quest) {
   if (!w.sheet) return;
   if (quest)
     for (const DrawLine& line : quest->drawing) drawLine(w, line);
-  if (w.ballRolling) w.sheet->DrawFrame(kBallSlot, w.ballFrame, w.ballX, w.ballY, kWhite, 0.9f, 0.9f);
+  // World 4's quests draw their balls with their own lines.
+  const bool ownBalls = quest && !quest->balls.empty();
+  if (w.ballRolling && !ownBalls) w.sheet->DrawFrame(kBallSlot, w.ballFrame, w.ballX, w.ballY, kWhite, 0.9f, 0.9f);
   drawBursts(w);
 }
 

@@ -38,6 +38,23 @@ void QuestScenery::setupQuest(int quest) {
       gateScale = 2.0f;
       gateClosing = 1;
       break;
+    case 31:
+      sheet.Load(kPropA, "Art/fence.bmp", 128, 32, kKeyRed, 25);
+      gateScale = 1.3f;
+      break;
+    case 32:
+      sheet.Load(kPropA, "Art/Grate.bmp", 64, 64, kKeyRed, 25);
+      gateScale = 1.7f;
+      break;
+    case 33:
+      sheet.Load(kPropB, "Art/Throne.bmp", 128, 128, kKeyBlack, 25);
+      sheet.Load(kPropC, "Art/Gate3.bmp", 64, 32, kNoKey, 25);
+      gateScale = 2.0f;
+      gateClosing = 1;
+      break;
+    case 39:
+      sheet.Load(kPropA, "Art/Ladder2.bmp", 64, 64, kNoKey, 25);
+      break;
     default:
       break;
   }
@@ -63,6 +80,21 @@ void QuestScenery::draw(int quest) const {
       sheet.DrawFrame(kPropC, 0, 328, 184, kWhite, 1.15f, gateScale);
       sheet.DrawFrame(kPropC, 1, 402, 184, kWhite, 1.15f, gateScale);
       break;
+    // The palace garden's fence, the grate before the throne room, the throne behind its gate.
+    case 31:
+      sheet.DrawFrame(kPropA, 0, 255, 377, kWhite, 2.3f, gateScale);
+      break;
+    case 32:
+      sheet.DrawFrame(kPropA, 0, 345, 168, kWhite, gateScale, 1.2f);
+      break;
+    case 33:
+      sheet.DrawFrame(kPropB, 0, 358, 50, kWhite, 0.7f, 0.7f);
+      sheet.DrawFrame(kPropC, 0, 350, 184, kWhite, 0.8f, gateScale);
+      sheet.DrawFrame(kPropC, 1, 401, 184, kWhite, 0.8f, gateScale);
+      break;
+    case 39:
+      sheet.DrawFrame(kPropA, 0, 10, 100, kWhite, 0.8f, 0.9f);
+      break;
     default:
       break;
   }
@@ -77,11 +109,11 @@ void QuestScenery::movePortcullis(int step, int quest) {
   }
 }
 
-void QuestScenery::animate() {
+void QuestScenery::animate(float vanishesBelow) {
   if (!fadeActive || !fadeTimer.fires(30)) return;
   if (gateClosing) {
     gateScale -= 0.02f;
-    if (gateScale < 0.2f) {
+    if (gateScale < vanishesBelow) {
       gateScale = 0;
       fadeActive = 0;
       portcullisMoving = 0;

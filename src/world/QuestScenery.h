@@ -34,6 +34,7 @@ class QuestScenery {
   void draw(int quest) const;
   // The portcullis of quest 2 rises by the frame's 30 per second step until its top reaches 98.
   void movePortcullis(int step, int quest);
-  // The 30 ms gate animation.
-  void animate();
+  // The 30 ms gate animation; a closing gate vanishes once its scale falls below vanishesBelow
+  // (world 4's fence, grate and gate close further than world 1's).
+  void animate(float vanishesBelow = 0.2f);
 };

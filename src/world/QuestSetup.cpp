@@ -142,6 +142,37 @@ void placeSingles(WorldState& w, const QuestObjects& q) {
   }
 }
 
+void placeWorld4Kinds(WorldState& w, const QuestObjects& q) {
+  w.buttonCount = placeSpots(q.buttons, w.buttonPresent, w.buttonX, w.buttonY);
+  w.trapDoorCount = static_cast<uint8_t>(std::min<size_t>(q.trapDoors.size(), 2));
+  for (int i = 0; i < w.trapDoorCount; ++i) {
+    w.trapDoorX[i] = q.trapDoors[i].x;
+    w.trapDoorY[i] = q.trapDoors[i].y;
+  }
+  w.trampolineCount = static_cast<uint8_t>(std::min<size_t>(q.trampolines.size(), kMaxObjects));
+  for (int i = 0; i < w.trampolineCount; ++i) {
+    w.trampolinePresent[i] = 1;
+    w.trampolineX[i] = q.trampolines[i].x;
+    w.trampolineY[i] = q.trampolines[i].y;
+    w.trampolineSetting[i] = q.trampolines[i].setting;
+  }
+  // Every ball waits rolling where it lies until the quest's script releases it.
+  for (size_t i = 0; i < q.balls.size() && i < kWorld4Balls; ++i) {
+    const BallPlacement& b = q.balls[i];
+    if (i == 0) {
+      w.ballRolling = 1;
+      w.ballX = w.ballStartX = b.x;
+      w.ballY = w.ballStartY = b.y;
+    } else {
+      w.moreBallRolling[i - 1] = 1;
+      w.moreBallX[i - 1] = b.x;
+      w.moreBallY[i - 1] = b.y;
+    }
+  }
+  w.ballRollsLeft = q.ballRollsLeft ? 1 : 0;
+  w.ballRollsRight = q.ballRollsRight ? 1 : 0;
+}
+
 }  // namespace
 
 void WorldState::setupQuest(int quest) {
@@ -167,4 +198,5 @@ void WorldState::setupQuest(int quest) {
   placeTeleportersAndLedges(*this, *q);
   placeWalls(*this, q->suspiciousWalls);
   placeSingles(*this, *q);
+  placeWorld4Kinds(*this, *q);
 }

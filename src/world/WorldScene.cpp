@@ -10,6 +10,7 @@
 #include "quests/QuestObjects.h"
 #include "world/ChoicePanel.h"
 #include "world/Dude.h"
+#include "world/GateTriggers.h"
 #include "world/Kinds.h"
 #include "world/QuestDrawing.h"
 #include "world/Hud.h"
@@ -216,12 +217,25 @@ void move(Frame& f) {
   for (int i = 0; i < kPacerCount; ++i) game.pacers[i]->out = game.pacers[i]->StepAveraged(kPaceRates[i], game.frameMs);
   WorldState& w = f.world;
   if (f.dude.menuState == Dude::kPlaying) {
-    moveBall(w, f.steps(k130));
+    switch (f.rules.balls) {
+      case BallRolling::AlwaysLeft: moveBall(w, f.steps(k130)); break;
+      case BallRolling::ByFlags: moveBallByFlags(w, f.steps(k130)); break;
+      case BallRolling::ThreeBalls: moveThreeBalls(w, f.steps(k130)); break;
+    }
     moveRocks(w, f.steps(k170));
   }
   moveBursts(w, {f.steps(k30), f.steps(k40), f.steps(k60), f.steps(k80), f.steps(k110), f.steps(k130)});
   if (!w.flightActive && !w.teleportState && !w.questSolved) f.dude.step(f.steps(k110));
   f.scenery.movePortcullis(f.steps(k30), f.quest);
+}
+
+// The per-frame scripts of world 4's quests: balls let go and caught, gates opened.
+void runQuestScripts(Frame& f) {
+  const QuestObjects* q = f.objectsOfQuest;
+  if (!q || f.rules.balls != BallRolling::ThreeBalls) return;
+  releaseBalls(f.world, f.dude, *q);
+  catchBalls(f.world, *q);
+  runGateTriggers(f.world, f.scenery, q);
 }
 
 void animate(Frame& f) {
@@ -240,7 +254,8 @@ void animate(Frame& f) {
     fadeDoors(w);
     fadeSuspiciousWalls(w);
   }
-  f.scenery.animate();
+  f.scenery.animate(f.rules.gateVanishesBelow);
+  runQuestScripts(f);
 }
 
 // What the dude finds where it now stands.
@@ -252,12 +267,13 @@ void pickUp(Frame& f) {
   pickUpWeights(w, d);
   pickUpHammers(w, d);
   pickUpGem(w, d);
-  testLevers(w, d, f.rules.world != 4);
+  testLevers(w, d, f.rules.leversCostHearts);
   testCatapults(w, d);
   enterTeleporters(w, d);
   testStores(w, d);
   testTrader(w, d);
-  pickUpHorn(w, d);
+  pickUpHorn(w, d, f.rules.hornOpensPassage);
+  testButtons(w, d);
 }
 
 // The dude's proposed move meets the balls and rocks, the field's edge, the quest's objects and
@@ -266,7 +282,10 @@ void collide(Frame& f) {
   WorldState& w = f.world;
   Dude& d = f.dude;
   if (w.flightActive) return;
-  if (d.menuState == Dude::kPlaying) hitBallsAndRocks(w, d, f.quest);
+  if (d.menuState == Dude::kPlaying) {
+    hitBallsAndRocks(w, d, f.quest);
+    hitMoreBalls(w, d);
+  }
   d.clampToField();
   collideBlocks(w, d);
   collideDoors(w, d);
@@ -287,7 +306,7 @@ void flyOrTeleport(Frame& f) {
     f.dude.frame = w.flightDirection == 1 ? 25 : 24;
     if (f.dude.menuState == Dude::kPlaying) {
       f.game.questTimerRunning = 1;
-      fly(w, f.dude, f.steps(k130));
+      fly(w, f.dude, f.steps(k130), f.objectsOfQuest);
     }
   }
   animateTeleport(w, f.dude);
@@ -404,6 +423,7 @@ void runWorld(GameApp& game, int worldNumber) {
 
   draw(f);
   playVictoryMusic(f);
+  openGateOnSoundedPress(f.world, f.scenery, f.objectsOfQuest);
   f.world.serveSounds(game.sound, f.rules);
   f.world.hudButtonHover = 0;
   f.world.mouseClicked = 0;

@@ -5,6 +5,7 @@
 #include "platform/Audio.h"
 #include "quests/QuestLayout.h"
 #include "quests/WorldArt.h"
+#include "world/Kinds.h"
 #include "world/WorldRules.h"
 
 void WorldState::loadArt(GraphicsDevice* graphics, int quest) {
@@ -43,6 +44,7 @@ void WorldState::animate() {
     coinFrame = (coinFrame + 1) % 4;
     ballFrame = (ballFrame + 1) % 4;
     sparkleFrame = (sparkleFrame + 1) % 16;
+    animateTrapDoors(*this);
     if (machineBurstActive) {
       machineBurstFrames[0] = (machineBurstFrames[0] + 1) % 16;
       machineBurstFrames[1] = (machineBurstFrames[1] + 1) % 16;

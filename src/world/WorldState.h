@@ -224,11 +224,14 @@ struct WorldFields {
   uint8_t pushButtonFrame = 0;
   uint8_t pushButtonState = 0;
   uint8_t gateSwitch = 0;
+  uint8_t trapDoorCount = 0;  // how many of the two trap doors the quest has
   uint8_t trapDoorFrame[2] = {};
   int trapDoorX[2] = {}, trapDoorY[2] = {};
   uint8_t trapDoorAnim[2] = {};
-  uint8_t extraBallRolling[kWorld4Balls] = {}, extraBallReleased[kWorld4Balls] = {};
-  int extraBallX[kWorld4Balls] = {}, extraBallY[kWorld4Balls] = {};
+  // Ball 1 is the common ball (ballX, ballY, ballRolling); balls 2 and 3 roll only in world 4.
+  uint8_t ballReleased[kWorld4Balls] = {};
+  uint8_t moreBallRolling[kWorld4Balls - 1] = {};
+  int moreBallX[kWorld4Balls - 1] = {}, moreBallY[kWorld4Balls - 1] = {};
   uint8_t walkerActive = 0;
   int walkerX = 0, walkerY = 0;
   uint8_t walkerDirection = 0, walkerFrame = 0;

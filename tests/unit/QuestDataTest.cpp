@@ -316,18 +316,24 @@ TEST(QuestArt, ExceptionsInTheSlotTableKeepTheirOwnSizeAndKey) {
 }
 
 TEST(QuestArt, SheetsHave35SlotsOr37ForTheRockQuestsAndNothingBeyond) {
+  // The later worlds' sheets all carry the bar; world 4's adds the push button and trap doors.
+  EXPECT_EQ(worldSheetSlots(11), 37);
+  EXPECT_EQ(worldSheetSlots(31), 40);
+  EXPECT_EQ(worldSheetSlots(26), 0);
+  EXPECT_NE(worldSlotArt(11, 0).file, nullptr);
+  EXPECT_STREQ(worldSlotArt(31, 38).file, "Art/Button3.bmp");
+  EXPECT_STREQ(worldSlotArt(31, 6).file, "Art/Ball.bmp");  // quest 31 draws its ball from the coin's slot
+  EXPECT_STREQ(worldSlotArt(32, 6).file, "Art/Coin.bmp");
   for (int quest = 1; quest <= 10; ++quest) {
     const bool rocks = quest >= 5 && quest <= 7;
     EXPECT_EQ(worldSheetSlots(quest), rocks ? 37 : 35) << "quest " << quest;
   }
   EXPECT_EQ(worldSheetSlots(0), 0);
-  EXPECT_EQ(worldSheetSlots(11), 0);
   EXPECT_EQ(worldSlotArt(1, 35).file, nullptr);  // the rock slots exist only in quests 5 to 7
   EXPECT_NE(worldSlotArt(5, 36).file, nullptr);
   EXPECT_EQ(worldSlotArt(5, 37).file, nullptr);
   EXPECT_EQ(worldSlotArt(1, -1).file, nullptr);
   EXPECT_EQ(worldSlotArt(0, 0).file, nullptr);
-  EXPECT_EQ(worldSlotArt(11, 0).file, nullptr);
 }
 
 namespace {

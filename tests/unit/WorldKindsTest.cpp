@@ -498,7 +498,7 @@ TEST(Flights, ALeftThrowRisesThenDropsToItsLandingPoint) {
   s.w.flightTurnX = 310;
   int highest = 300, frames = 0;
   while (s.w.flightActive && frames++ < 1000) {
-    fly(s.w, s.d, 2);
+    fly(s.w, s.d, 2, nullptr);
     s.d.commit();
     highest = std::min(highest, s.d.y);
   }

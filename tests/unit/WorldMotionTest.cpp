@@ -51,7 +51,7 @@ void addTeleporter(WorldState& w, int x, int y, int exitX, int exitY) {
 std::vector<int> flyToTheEnd(Field& f, int step) {
   std::vector<int> heights;
   for (int frame = 0; frame < 2000 && f.w.flightActive; ++frame) {
-    fly(f.w, f.d, step);
+    fly(f.w, f.d, step, nullptr);
     f.d.commit();
     heights.push_back(f.d.y);
   }
@@ -221,7 +221,7 @@ TEST(Horn, TakingItOpensLedge0AndTellsTheSceneryOnce) {
   } kSpots[] = {{124, 420, false}, {125, 390, false}, {194, 420, true}, {195, 420, false}, {125, 464, true}};
   for (const auto& s : kSpots) {
     f.at(s.x, s.y);
-    pickUpHorn(f.w, f.d);
+    pickUpHorn(f.w, f.d, false);
     EXPECT_EQ(f.w.hornPresent, s.takes ? 0 : 1) << s.x << ", " << s.y;
     if (!s.takes) continue;
     EXPECT_EQ(f.w.ledge[0].active, 0);
@@ -231,10 +231,10 @@ TEST(Horn, TakingItOpensLedge0AndTellsTheSceneryOnce) {
     f.w.hornTaken = 0;
   }
   f.at(125, 391);
-  pickUpHorn(f.w, f.d);
+  pickUpHorn(f.w, f.d, false);
   ASSERT_EQ(f.w.hornTaken, 1);
   f.w.hornTaken = 0;
-  pickUpHorn(f.w, f.d);  // gone: standing there again does nothing
+  pickUpHorn(f.w, f.d, false);  // gone: standing there again does nothing
   EXPECT_EQ(f.w.hornTaken, 0);
 }
 
@@ -327,7 +327,7 @@ TEST(Flights, Quest7PlateauThrowRisesToItsCeilingFliesLevelAndDropsLate) {
   f.at(40, 50);
   std::vector<int> xs, ys;
   for (int frame = 0; frame < 2000 && f.w.flightActive; ++frame) {
-    fly(f.w, f.d, 3);
+    fly(f.w, f.d, 3, nullptr);
     if (frame == 0) {
       EXPECT_EQ(f.w.vibrateState, 1);
       f.w.vibrateState = 2;  // played: never asked for again during this flight

@@ -64,14 +64,59 @@ void throwFromCatapult(WorldState& w, const QuestObjects& q, int catapult, int c
   }
   w.catapultFrame = 1;
   w.weightsHeld -= 1;
+  if (t.ontoTrampoline) w.bounceArmed = 1;
   w.flightActive = 1;
   w.flightDirection = w.catapultFacing[catapult] == kThrowsLeft ? kThrowsLeft : kThrowsRight;
 }
 
+namespace {
+constexpr uint8_t kStraightUp = static_cast<uint8_t>(BounceWay::StraightUp);
+constexpr int kBounceHeight = 100;
+
+void endFlight(WorldState& w) {
+  w.flightActive = w.catapultFrame = w.catapultFrame2 = w.vibrateState = 0;
+  w.flightStage = 0;
+}
+
+// A flight to the right that ends on an armed trampoline goes on at once, the way the
+// trampoline's setting points.
+void bounceOn(WorldState& w, const QuestObjects* q) {
+  if (!q || q->bounces.empty() || !w.bounceArmed) return;
+  const Bounce& b = q->bounces[std::min<size_t>(w.trampolineSetting[0], q->bounces.size() - 1)];
+  w.flightActive = 1;
+  w.bounceArmed = 0;
+  w.vibrateState = 1;
+  w.flightDirection = static_cast<uint8_t>(b.way);
+  w.flightLandY = b.landY;
+  if (b.way != BounceWay::StraightUp) {
+    w.flightLandX = b.landX;
+    w.flightTurnX = b.turnX;
+  }
+}
+
+// Straight up a little over the bounce height, then back down to the landing height.
+void flyStraightUp(WorldState& w, Dude& d, int s) {
+  if (w.bounceRise <= kBounceHeight) {
+    w.bounceRise = static_cast<uint8_t>(w.bounceRise + s);
+    d.nextY -= s;
+  } else {
+    d.nextY = std::min(d.nextY + s, w.flightLandY);
+  }
+  if (d.nextY == w.flightLandY) {
+    w.bounceRise = 0;
+    endFlight(w);
+  }
+}
+}  // namespace
+
 // The flight rises until the turning x, then drops to the landing height and slides to the
 // landing point; quest 7's plateau flight rises to a ceiling and drops late.
-void fly(WorldState& w, Dude& d, int s) {
+void fly(WorldState& w, Dude& d, int s, const QuestObjects* q) {
   if (w.vibrateState == 0) w.vibrateState = 1;
+  if (w.flightDirection == kStraightUp) {
+    flyStraightUp(w, d, s);
+    return;
+  }
   if (w.flightDirection == kThrowsLeft) {
     d.nextX -= s;
     if (d.nextX < w.flightTurnX)
@@ -93,7 +138,7 @@ void fly(WorldState& w, Dude& d, int s) {
     if (d.nextX >= w.flightLandX) d.nextX = w.flightLandX;
   }
   if (d.nextX == w.flightLandX && d.nextY == w.flightLandY) {
-    w.flightActive = w.catapultFrame = w.catapultFrame2 = w.vibrateState = 0;
-    w.flightStage = 0;
+    endFlight(w);
+    if (w.flightDirection == kThrowsRight) bounceOn(w, q);
   }
 }

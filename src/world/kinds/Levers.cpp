@@ -53,6 +53,9 @@ void applyEffect(WorldState& w, const LeverEffect& e) {
       w.foodX[i] = e.x;
       w.foodY[i] = e.y;
       break;
+    case Effect::TrampolineSetting:
+      w.trampolineSetting[i] = static_cast<uint8_t>(e.x);
+      break;
   }
 }
 }  // namespace

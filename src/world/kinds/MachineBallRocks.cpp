@@ -66,6 +66,15 @@ void moveRocks(WorldState& w, int step) {
   }
 }
 
+bool hitByBall(WorldState& w, Dude& d, int ballX, int ballY) {
+  const bool across = (d.x + 24 > ballX + 1 && d.x + 26 < ballX + 46) || (d.x > ballX + 1 && d.x < ballX + 44);
+  if (!across || !(d.y + 45 > ballY + 1 && d.y < ballY + 43)) return false;
+  w.sndSmash = 1;
+  d.hearts -= 1;
+  startGeneralBurst(w, ballX + 10, ballY + 10, 4);
+  return true;
+}
+
 void hitBallsAndRocks(WorldState& w, Dude& d, int quest) {
   // Only a rolling ball breaks on a block: a broken one stays where it broke until the machine sends
   // the next, and must not smash again every frame meanwhile.
@@ -76,14 +85,7 @@ void hitBallsAndRocks(WorldState& w, Dude& d, int quest) {
       smashBall(w);
     }
   }
-  if (w.ballRolling) {
-    const bool across = (d.x + 24 > w.ballX + 1 && d.x + 26 < w.ballX + 46) || (d.x > w.ballX + 1 && d.x < w.ballX + 44);
-    if (across && d.y + 45 > w.ballY + 1 && d.y < w.ballY + 43) {
-      w.sndSmash = 1;
-      d.hearts -= 1;
-      smashBall(w);
-    }
-  }
+  if (w.ballRolling && hitByBall(w, d, w.ballX, w.ballY)) w.ballRolling = 0;
   if (!w.rocksFalling || w.rockCount == 0) return;
   for (int i = 0; i < w.rockCount; ++i) {
     if (!w.rockPresent[i]) continue;

@@ -87,13 +87,19 @@ void collideLedges(WorldState& w, Dude& d, int world) {
   }
 }
 
-void pickUpHorn(WorldState& w, const Dude& d) {
-  if (!w.hornPresent) return;
+// Only a horn lying in the world (1) is picked up: world 4 marks a horn whose passage has opened
+// with 2, and that one must not be taken again every frame.
+void pickUpHorn(WorldState& w, const Dude& d, bool opensPassage) {
+  if (w.hornPresent != 1) return;
   const int X = w.hornX, Y = w.hornY;
   const bool across = (X < d.x + 26 && d.x + 26 < X + 45) || (X < d.x && d.x < X + 45);
-  if (across && Y - 20 < d.y + 45 && d.y < Y + 10) {
-    w.hornPresent = 0;
-    w.ledge[0].active = 0;
+  if (!across || !(Y - 20 < d.y + 45 && d.y < Y + 10)) return;
+  w.hornPresent = 0;
+  w.ledge[0].active = 0;
+  if (opensPassage) {
+    w.hornShown = 1;
+    w.sndPick = 1;
+  } else {
     w.hornTaken = 1;
   }
 }
