@@ -1,4 +1,5 @@
 #include "quests/QuestLayout.h"
+#include "quests/world4/World4Quests.h"
 
 // World 1's quests, one namespace each: the dude's walls and start, and the goal. A quest's objects
 // belong beside its walls, in the same namespace.
@@ -216,7 +217,8 @@ constexpr QuestLayout kLayout{10, kDude, true, {145, 220, 65, 30}};
 }  // namespace quest10
 
 // Every quest that has a layout; later worlds add theirs here.
-constexpr const QuestLayout* kLayouts[] = {
+const QuestLayout* const kLayouts[] = {
+    &quest31::kLayout,
     &quest1::kLayout, &quest2::kLayout, &quest3::kLayout, &quest4::kLayout, &quest5::kLayout,
     &quest6::kLayout, &quest7::kLayout, &quest8::kLayout, &quest9::kLayout, &quest10::kLayout,
 };

@@ -1,4 +1,5 @@
 #include "quests/QuestObjects.h"
+#include "quests/world4/World4Quests.h"
 
 // World 1's quests, one namespace each: the objects the setup places, what the levers, catapults
 // and stores do, and the drawing routine. Lists are in the order the quest's arrays hold them.
@@ -837,7 +838,8 @@ constexpr QuestObjects kObjects = [] {
 }  // namespace quest10
 
 // Every quest that has objects; later worlds add theirs here.
-constexpr const QuestObjects* kQuests[] = {
+const QuestObjects* const kQuests[] = {
+    &quest31::objects(),
     &quest1::kObjects, &quest2::kObjects, &quest3::kObjects, &quest4::kObjects, &quest5::kObjects,
     &quest6::kObjects, &quest7::kObjects, &quest8::kObjects, &quest9::kObjects, &quest10::kObjects,
 };

@@ -319,7 +319,7 @@ TEST(QuestArt, SheetsHave35SlotsOr37ForTheRockQuestsAndNothingBeyond) {
   // The later worlds' sheets all carry the bar; world 4's adds the push button and trap doors.
   EXPECT_EQ(worldSheetSlots(11), 37);
   EXPECT_EQ(worldSheetSlots(31), 40);
-  EXPECT_EQ(worldSheetSlots(26), 0);
+  EXPECT_EQ(worldSheetSlots(61), 0);
   EXPECT_NE(worldSlotArt(11, 0).file, nullptr);
   EXPECT_STREQ(worldSlotArt(31, 38).file, "Art/Button3.bmp");
   EXPECT_STREQ(worldSlotArt(31, 6).file, "Art/Ball.bmp");  // quest 31 draws its ball from the coin's slot

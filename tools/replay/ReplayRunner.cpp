@@ -1,5 +1,7 @@
 #include "ReplayRunner.h"
 
+#include "world/QuestScenery.h"
+
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -92,6 +94,16 @@ bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
     std::getline(args >> std::ws, wanted);
     while (!wanted.empty() && wanted.back() == ' ') wanted.pop_back();
     if (stateJson(game).find(wanted) == std::string::npos) return fail("the state does not hold " + wanted);
+    return true;
+  }
+  if (what == "time-left") {
+    // At least N seconds left on the quest clock: a quest's solution must leave a player room.
+    const WorldObjects* world = game.runningWorld();
+    if (!world) return fail("no quest is being played");
+    int n = -1;
+    args >> n;
+    const int left = world->scenery->timeLimit - static_cast<int>(game.sceneSeconds);
+    if (left < n) return fail("expected at least " + std::to_string(n) + " seconds left, but " + std::to_string(left) + " are");
     return true;
   }
   if (what == "file") return expectFile(args);

@@ -1,0 +1,67 @@
+// Quest 31, "Enter the Palace!": the campaign's first quest. The palace garden's fence keeps the
+// dude from the gate; a big ball waits on the path. Stepping past it sets it rolling, and the
+// garden button opens the trap door that swallows it, which opens the way to the palace.
+#include "quests/QuestLayout.h"
+#include "quests/QuestObjects.h"
+#include "quests/world4/World4Quests.h"
+
+namespace quest31 {
+namespace {
+
+// The garden path runs along the bottom; the fenced yard before the palace gate rises above its
+// middle, walled by the palace front and the yard's hedges.
+constexpr HorizontalWall kUp[] = {{0, 256, 400}, {549, 800, 400}, {256, 549, 290}};
+constexpr VerticalWall kLeft[] = {{256, 290, 400}};
+constexpr VerticalWall kRight[] = {{549, 290, 400}};
+constexpr DudeLayout kDude{646, 443, 0, kUp, {}, kLeft, kRight};
+
+constexpr Spot kFood[] = {{385, 440}};
+constexpr Spot kButtons[] = {{20, 433}};
+// The teleporter at the path's right end leads past the vase to the far end of the garden.
+constexpr TeleporterPlacement kTeleporters[] = {{747, 436, 105, 430}};
+constexpr Spot kVases[] = {{548, 427}};
+// The ball falls into the trap door; that takes away the fence's barrier.
+constexpr TrapDoorPlacement kTrapDoors[] = {{180, 435, 0, 0}};
+constexpr BallPlacement kBalls[] = {{495, 444, BallRelease::DudeLeftOfBall, 0}};
+// The fence's barrier: the yard cannot be entered from the path while it stands.
+constexpr LedgePlacement kLedges[] = {{0, 256, 400, 293, true}};
+
+constexpr DrawLine line(Draw what, int slot, float scale) { return {what, slot, scale, scale, -1, 0, 0, {}, 0}; }
+constexpr DrawLine picture(int slot, int x, int y, float scale) {
+  return {Draw::Picture, slot, scale, scale, -1, 0, 0, Spot{x, y}, 0};
+}
+constexpr DrawLine kDrawing[] = {
+    picture(12, 100, 472, 1.4f),
+    picture(12, 742, 472, 1.4f),
+    {Draw::TrapDoors, 39, 1.0f, 0.9f, -1, 0, 0, {}, 0},
+    line(Draw::Buttons, 34, 0.8f),
+    line(Draw::Food, 8, 0.8f),
+    line(Draw::Vases, 18, 1.0f),
+    {Draw::TeleporterBeams, 17, 1.3f, 1.3f, -1, 0, 10, {}, 0},
+    line(Draw::Balls, 6, 0.9f),
+};
+
+constexpr QuestObjects kObjects = [] {
+  QuestObjects q{};
+  q.quest = 31;
+  q.food = kFood;
+  q.vases = kVases;
+  q.teleporters = kTeleporters;
+  q.ledges = kLedges;
+  q.foodScale = 0.8f;
+  q.buttons = kButtons;
+  q.trapDoors = kTrapDoors;
+  q.balls = kBalls;
+  q.ballRollsLeft = true;
+  q.pushAction = PushAction::OpenTrapDoor;
+  q.gateTrigger = GateTrigger::Ball1Stopped;
+  q.drawing = kDrawing;
+  return q;
+}();
+
+}  // namespace
+
+const QuestLayout kLayout{31, kDude, true, {266, 300, 271, 30}};
+const QuestObjects& objects() { return kObjects; }
+
+}  // namespace quest31
