@@ -10,9 +10,9 @@ namespace {
 
 // The garden path runs along the bottom; the fenced yard before the palace gate rises above its
 // middle, walled by the palace front and the yard's hedges.
-constexpr HorizontalWall kUp[] = {{0, 256, 400}, {549, 800, 400}, {256, 549, 290}};
-constexpr VerticalWall kLeft[] = {{256, 290, 400}};
-constexpr VerticalWall kRight[] = {{549, 290, 400}};
+constexpr HorizontalWall kUp[] = {{0, 256, 400}, {549, 800, 400}, {256, 549, 330}};
+constexpr VerticalWall kLeft[] = {{256, 330, 400}};
+constexpr VerticalWall kRight[] = {{549, 330, 400}};
 constexpr DudeLayout kDude{646, 443, 0, kUp, {}, kLeft, kRight};
 
 constexpr Spot kFood[] = {{385, 440}};
