@@ -1,19 +1,24 @@
 // Quest 31, "Enter the Palace!": the campaign's first quest. The palace garden's fence keeps the
 // dude from the gate; a big ball waits on the path. Stepping past it sets it rolling, and the
 // garden button opens the trap door that swallows it, which opens the way to the palace.
-#include "quests/QuestLayout.h"
-#include "quests/QuestObjects.h"
-#include "quests/world4/World4Quests.h"
+#include "quests/QuestKit.h"
+#include "quests/QuestRegistry.h"
 
-namespace quest31 {
+using namespace questkit;
+
 namespace {
+
+// Walls, start and goal.
 
 // The garden path runs along the bottom; the fenced yard before the palace gate rises above its
 // middle, walled by the palace front and the yard's hedges.
-constexpr HorizontalWall kUp[] = {{0, 256, 400}, {549, 800, 400}, {256, 549, 330}};
+constexpr HorizontalWall kUp[] = {{0, 256, 400}, {549, 800, 400}, {256, 549, 300}};
 constexpr VerticalWall kLeft[] = {{256, 330, 400}};
 constexpr VerticalWall kRight[] = {{549, 330, 400}};
 constexpr DudeLayout kDude{646, 443, 0, kUp, {}, kLeft, kRight};
+constexpr QuestLayout kLayout{31, kDude, true, {266, 300, 271, 30}};
+
+// Objects, scripts and drawing.
 
 constexpr Spot kFood[] = {{385, 440}};
 constexpr Spot kButtons[] = {{20, 433}};
@@ -26,19 +31,15 @@ constexpr BallPlacement kBalls[] = {{495, 444, BallRelease::DudeLeftOfBall, 0}};
 // The fence's barrier: the yard cannot be entered from the path while it stands.
 constexpr LedgePlacement kLedges[] = {{0, 256, 400, 293, true}};
 
-constexpr DrawLine line(Draw what, int slot, float scale) { return {what, slot, scale, scale, -1, 0, 0, {}, 0}; }
-constexpr DrawLine picture(int slot, int x, int y, float scale) {
-  return {Draw::Picture, slot, scale, scale, -1, 0, 0, Spot{x, y}, 0};
-}
 constexpr DrawLine kDrawing[] = {
-    picture(12, 100, 472, 1.4f),
-    picture(12, 742, 472, 1.4f),
-    {Draw::TrapDoors, 39, 1.0f, 0.9f, -1, 0, 0, {}, 0},
-    line(Draw::Buttons, 34, 0.8f),
-    line(Draw::Food, 8, 0.8f),
-    line(Draw::Vases, 18, 1.0f),
-    {Draw::TeleporterBeams, 17, 1.3f, 1.3f, -1, 0, 10, {}, 0},
-    line(Draw::Balls, 6, 0.9f),
+    picture(12, 100, 472, 1.4f, 1.4f),
+    picture(12, 742, 472, 1.4f, 1.4f),
+    each(Draw::TrapDoors, 39, 1.0f, 0.9f),
+    each(Draw::Buttons, 34, 0.8f, 0.8f),
+    each(Draw::Food, 8, 1.0f, 1.0f),
+    each(Draw::Vases, 18, 1.0f, 1.0f),
+    kTeleporterBeams,
+    each(Draw::Balls, 6, 0.9f, 0.9f),
 };
 
 constexpr QuestObjects kObjects = [] {
@@ -48,7 +49,7 @@ constexpr QuestObjects kObjects = [] {
   q.vases = kVases;
   q.teleporters = kTeleporters;
   q.ledges = kLedges;
-  q.foodScale = 0.8f;
+  q.foodScale = 1.0f;
   q.buttons = kButtons;
   q.trapDoors = kTrapDoors;
   q.balls = kBalls;
@@ -61,7 +62,4 @@ constexpr QuestObjects kObjects = [] {
 
 }  // namespace
 
-const QuestLayout kLayout{31, kDude, true, {266, 300, 271, 30}};
-const QuestObjects& objects() { return kObjects; }
-
-}  // namespace quest31
+constexpr QuestContent kQuest31{&kLayout, &kObjects};

@@ -1,0 +1,27 @@
+#include "quests/QuestRegistry.h"
+
+namespace {
+
+// Every quest that exists; each table carries its own quest number.
+constexpr const QuestContent* kQuests[] = {
+    &kQuest1, &kQuest2, &kQuest3, &kQuest4, &kQuest5, &kQuest6, &kQuest7, &kQuest8, &kQuest9, &kQuest10,
+    &kQuest31,
+};
+
+}  // namespace
+
+std::span<const QuestContent* const> registeredQuests() { return kQuests; }
+
+const QuestLayout* questLayout(int questNumber) {
+  for (const QuestContent* quest : kQuests) {
+    if (quest->layout && quest->layout->quest == questNumber) return quest->layout;
+  }
+  return nullptr;
+}
+
+const QuestObjects* questObjects(int questNumber) {
+  for (const QuestContent* quest : kQuests) {
+    if (quest->objects && quest->objects->quest == questNumber) return quest->objects;
+  }
+  return nullptr;
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <span>
+
+#include "quests/QuestLayout.h"
+#include "quests/QuestObjects.h"
+
+// Every quest's content lives in its own file, quests/world<W>/Quest<N>.cpp, which defines
+// kQuest<N> below. questLayout and questObjects find them through the table in QuestRegistry.cpp.
+// A new quest: its file, its name on its world's line here and one row in that table.
+
+struct QuestContent {
+  const QuestLayout* layout;    // walls, start and goal
+  const QuestObjects* objects;  // objects, scripts and drawing lines
+};
+
+// Every quest that exists, in the table's order. questLayout(n) and questObjects(n) find theirs here.
+std::span<const QuestContent* const> registeredQuests();
+
+// World 1.
+extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, kQuest7, kQuest8, kQuest9, kQuest10;
+
+// World 4.
+extern const QuestContent kQuest31;
