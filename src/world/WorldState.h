@@ -227,8 +227,9 @@ struct WorldFields {
   uint8_t trapDoorFrame[2] = {};
   int trapDoorX[2] = {}, trapDoorY[2] = {};
   uint8_t trapDoorAnim[2] = {};
-  uint8_t extraBallRolling[kWorld4Balls] = {}, extraBallReleased[kWorld4Balls] = {};
-  int extraBallX[kWorld4Balls] = {}, extraBallY[kWorld4Balls] = {};
+  uint8_t ballReleased[kWorld4Balls] = {};  // balls 1 to 3
+  uint8_t moreBallRolling[kWorld4Balls - 1] = {};  // balls 2 and 3; ball 1 is ballX, ballY, ballRolling
+  int moreBallX[kWorld4Balls - 1] = {}, moreBallY[kWorld4Balls - 1] = {};
   uint8_t walkerActive = 0;
   int walkerX = 0, walkerY = 0;
   uint8_t walkerDirection = 0, walkerFrame = 0;
