@@ -22,4 +22,5 @@ struct TimerPair {
     }
     return false;
   }
+  bool operator==(const TimerPair&) const = default;
 };

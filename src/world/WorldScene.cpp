@@ -9,6 +9,7 @@
 #include "quests/PlayOrder.h"
 #include "quests/QuestObjects.h"
 #include "world/ChoicePanel.h"
+#include "world/Collisions.h"
 #include "world/Dude.h"
 #include "world/GateTriggers.h"
 #include "world/Kinds.h"
@@ -286,16 +287,7 @@ void collide(Frame& f) {
     hitBallsAndRocks(w, d, f.quest);
     hitMoreBalls(w, d);
   }
-  d.clampToField();
-  collideBlocks(w, d);
-  collideDoors(w, d);
-  collideMachine(w, d);
-  collideSpecialDoor(w, d);
-  collideLedges(w, d, f.rules.world);
-  w.testGoal(d.nextX, d.nextY);
-  collideVases(w, d);
-  collideSuspiciousWalls(w, d);
-  d.applyWalls();
+  collideProposedMove(w, d, f.rules.world);
   pickUp(f);
 }
 

@@ -24,15 +24,18 @@ constexpr int kWorld4Balls = 3;
 struct Ledge {
   uint8_t active = 0;
   int x = 0, y = 0, width = 0;
+  bool operator==(const Ledge&) const = default;
 };
 
 struct Particle {
   int x = 0, y = 0;
+  bool operator==(const Particle&) const = default;
 };
 
 // Particles of the general bursts: one column per burst.
 struct BurstParticle {
   int x[kBursts] = {}, y[kBursts] = {};
+  bool operator==(const BurstParticle&) const = default;
 };
 
 // The plain values of a running quest: its objects, the dude's inventory, progress flags, animation
@@ -235,6 +238,9 @@ struct WorldFields {
   uint8_t walkerActive = 0;
   int walkerX = 0, walkerY = 0;
   uint8_t walkerDirection = 0, walkerFrame = 0;
+
+  // Field by field, so a check can tell whether anything of the quest changed.
+  bool operator==(const WorldFields&) const = default;
 };
 
 // Everything of the running quest, with the world's sprite sheet and message font. The quest setup
