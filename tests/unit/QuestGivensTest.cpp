@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "quests/QuestLayout.h"
+#include "quests/QuestObjects.h"
+#include "quests/WorldArt.h"
+#include "world/Dude.h"
+#include "world/WorldState.h"
+
+// Every designed quest keeps what the campaign fixes for it: its goal, where the dude starts and
+// with how many hearts, how many walls of each kind it has, and the objects drawn at its start by
+// picture and count (for some quests by position too). Everything else is the designer's.
+namespace {
+
+struct ArtCount {
+  const char* art;
+  int count;
+};
+struct Givens {
+  int quest;
+  GoalArea goal;
+  int startX, startY;
+  int up, down, left, right;
+  std::vector<ArtCount> objects;
+};
+
+void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
+
+// clang-format off
+const Givens kGivens[] = {
+    {31, {266, 300, 271, 30}, 646, 443, 3, 0, 1, 1,
+     {{"Food8", 1}, {"Button4", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"TrapDoor", 1}, {"Vases7", 1}, {"Ball", 1}}},
+    {32, {348, 31, 106, 50}, 388, 423, 5, 4, 2, 2,
+     {{"Button5", 1}, {"Dinner", 1}, {"Lever2", 1}, {"Vases21", 6}, {"TeleportPad4", 13}, {"Teleporter", 7}, {"Hammer2", 3}}},
+    {33, {348, 136, 105, 40}, 152, 424, 6, 5, 4, 4,
+     {{"Horn", 1}, {"SuspiciousWall", 2}, {"Weight", 2}, {"Trampoline", 1}, {"Coin", 6}, {"Lever2", 1}, {"Vases3", 4},
+      {"House2", 1}, {"TeleportPad7", 10}, {"Teleporter", 6}, {"Swing9", 1}, {"Block2", 4}}},
+    {34, {373, 180, 51, 30}, 396, 443, 6, 4, 4, 4,
+     {{"Bridge2", 1}, {"Hammer3", 1}, {"Coin", 5}, {"Mushroom", 3}, {"Lever", 3}, {"Vases14", 5}, {"House3", 1},
+      {"TeleportPad2", 6}, {"Teleporter", 3}}},
+    {35, {220, 10, 65, 30}, 73, 445, 6, 6, 5, 5,
+     {{"Bridge4", 1}, {"Hammer2", 1}, {"Weight", 5}, {"Trampoline", 1}, {"Key3", 1}, {"Key", 1}, {"Key2", 1},
+      {"Door7", 1}, {"Door5", 1}, {"Door4", 1}, {"Cheese", 3}, {"Lever", 3}, {"Vases13", 2}, {"House2", 1},
+      {"TeleportPad4", 7}, {"Teleporter", 4}, {"Coin", 3}, {"Swing", 1}, {"Block9", 2}}},
+    {36, {696, 125, 54, 22}, 268, 330, 14, 6, 10, 9,
+     {{"Hammer6", 1}, {"Weight", 1}, {"Trampoline2", 1}, {"Key3", 1}, {"Door13", 1}, {"Food6", 3}, {"Lever6", 2},
+      {"Vases22", 5}, {"House11", 1}, {"Ladder", 1}, {"TeleportPad11", 8}, {"Teleporter", 4}, {"Coin", 3},
+      {"Swing10", 1}}},
+    {37, {384, 160, 51, 47}, 177, 256, 18, 5, 10, 10,
+     {{"Gem3", 1}, {"Button5", 2}, {"Door8", 1}, {"Ladder", 1}, {"Food9", 3}, {"Lever6", 2}, {"Vases3", 2},
+      {"House6", 1}, {"TeleportPad4", 8}, {"Teleporter", 4}, {"Coin", 5}, {"Block23", 2}}},
+    {38, {380, 42, 72, 30}, 70, 445, 4, 2, 1, 1,
+     {{"Button5", 1}, {"Button4", 1}, {"TrapDoor", 2}, {"Key", 1}, {"Door7", 2}, {"Drink3", 1}, {"Lever5", 1},
+      {"TeleportPad", 8}, {"Teleporter", 4}, {"Coin", 1}, {"Ball", 3}}},
+    {39, {50, 76, 30, 81}, 110, 445, 9, 2, 6, 3,
+     {{"Key2", 2}, {"Door5", 5}, {"Banana", 1}, {"Lever4", 2}, {"Vases20", 1}, {"House12", 1}, {"TeleportPad8", 8},
+      {"Teleporter", 5}, {"Coin", 5}}},
+    {40, {374, 70, 76, 32}, 85, 290, 5, 10, 6, 6,
+     {{"Bag", 1}, {"Hammer", 2}, {"Chocolate", 1}, {"Lever", 3}, {"House9", 1}, {"TeleportPad2", 8},
+      {"Teleporter", 4}, {"Coin", 5}, {"Block17", 6}}},
+};
+// clang-format on
+
+// Quest 31 is given to the pixel: each picture's objects where they stand (not where they are drawn).
+const std::map<std::string, std::vector<Spot>> kQuest31Places = {
+    {"Food8", {{385, 440}}},     {"Button4", {{20, 433}}},  {"TeleportPad3", {{100, 472}, {742, 472}}},
+    {"Teleporter", {{747, 436}}}, {"TrapDoor", {{180, 435}}}, {"Vases7", {{548, 427}}},
+    {"Ball", {{495, 444}}},
+};
+
+std::string artName(int quest, int slot) {
+  const SlotArt art = worldSlotArt(quest, slot);
+  if (!art.file) return "(empty slot " + std::to_string(slot) + ")";
+  std::string name = art.file;
+  name = name.substr(name.find('/') + 1);
+  return name.substr(0, name.rfind('.'));
+}
+
+// The objects a drawing line shows at the start, at the positions the objects stand at.
+std::vector<Spot> shownBy(const WorldState& w, const DrawLine& line) {
+  std::vector<Spot> spots;
+  const auto add = [&](int count, auto&& shown, const int* xs, const int* ys) {
+    for (int i = 0; i < count; ++i)
+      if ((line.index < 0 || line.index == i) && shown(i)) spots.push_back({xs[i], ys[i]});
+  };
+  const auto all = [](int) { return true; };
+  switch (line.what) {
+    case Draw::Coins: add(w.coinCount, [&](int i) { return w.coinPresent[i]; }, w.coinX, w.coinY); break;
+    case Draw::Keys:
+      add(w.keyCount, [&](int i) { return w.keyPresent[i] && w.keyKind[i] == line.slot; }, w.keyX, w.keyY);
+      break;
+    case Draw::Food: add(w.foodCount, [&](int i) { return w.foodPresent[i]; }, w.foodX, w.foodY); break;
+    case Draw::Weights: add(w.weightCount, [&](int i) { return w.weightPresent[i]; }, w.weightX, w.weightY); break;
+    case Draw::Doors: add(w.doorCount, [&](int i) { return w.doorPresent[i]; }, w.doorX, w.doorY); break;
+    case Draw::Blocks: add(w.blockCount, [&](int i) { return w.blockPresent[i]; }, w.blockX, w.blockY); break;
+    case Draw::Hammers: add(kMaxHammers, [&](int i) { return w.hammerPresent[i]; }, w.hammerX, w.hammerY); break;
+    case Draw::TeleporterPads:
+    case Draw::TeleporterBeams: add(w.teleporterCount, all, w.teleporterX, w.teleporterY); break;
+    case Draw::Catapults: add(w.catapultCount, [&](int i) { return w.catapultPresent[i]; }, w.catapultX, w.catapultY); break;
+    case Draw::Levers: add(w.leverCount, [&](int i) { return w.leverPresent[i]; }, w.leverX, w.leverY); break;
+    case Draw::Stores: add(kMaxStores, [&](int i) { return w.storePresent[i]; }, w.storeX, w.storeY); break;
+    case Draw::Vases: add(w.vaseCount, [&](int i) { return w.vasePresent[i]; }, w.vaseX, w.vaseY); break;
+    case Draw::Ladders: add(w.ladderCount, [&](int i) { return w.ladderPresent[i]; }, w.ladderX, w.ladderY); break;
+    case Draw::SuspiciousWalls:
+      add(w.suspWallCount, [&](int i) { return w.suspWallPresent[i]; }, w.suspWallX, w.suspWallY);
+      break;
+    case Draw::Buttons: add(w.buttonCount, [&](int i) { return w.buttonPresent[i]; }, w.buttonX, w.buttonY); break;
+    case Draw::TrapDoors: add(w.trapDoorCount, all, w.trapDoorX, w.trapDoorY); break;
+    case Draw::Trampolines:
+      add(w.trampolineCount, [&](int i) { return w.trampolinePresent[i]; }, w.trampolineX, w.trampolineY);
+      break;
+    case Draw::Balls: {
+      if (w.ballRolling) spots.push_back({w.ballX, w.ballY});
+      add(kWorld4Balls - 1, [&](int i) { return w.moreBallRolling[i]; }, w.moreBallX, w.moreBallY);
+      break;
+    }
+    case Draw::Gem: if (w.gemPresent) spots.push_back({w.gemX, w.gemY}); break;
+    case Draw::Machine: if (w.machinePresent) spots.push_back({w.machineX, w.machineY}); break;
+    case Draw::Horn: if (w.hornPresent == 1) spots.push_back({w.hornX, w.hornY}); break;
+    case Draw::MovablePad: spots.push_back({w.movablePadX, w.movablePadY}); break;
+    case Draw::Picture: spots.push_back(*line.at); break;
+  }
+  if (line.at && line.what != Draw::Picture)
+    for (Spot& s : spots) s = *line.at;
+  return spots;
+}
+
+std::map<std::string, std::vector<Spot>> drawnAtStart(int quest) {
+  WorldState w;
+  w.reset();
+  w.setupQuest(quest);
+  std::map<std::string, std::vector<Spot>> drawn;
+  if (const QuestObjects* q = questObjects(quest))
+    for (const DrawLine& line : q->drawing)
+      for (const Spot& s : shownBy(w, line)) drawn[artName(quest, line.slot)].push_back(s);
+  return drawn;
+}
+
+class QuestGivens : public testing::TestWithParam<Givens> {};
+
+TEST_P(QuestGivens, GoalStartHeartsAndWallsAreKept) {
+  const Givens& g = GetParam();
+  const QuestLayout* layout = questLayout(g.quest);
+  ASSERT_NE(layout, nullptr) << "quest " << g.quest << " is not laid out";
+  ASSERT_TRUE(layout->hasGoal);
+  EXPECT_EQ(layout->goal.x, g.goal.x);
+  EXPECT_EQ(layout->goal.y, g.goal.y);
+  EXPECT_EQ(layout->goal.width, g.goal.width);
+  EXPECT_EQ(layout->goal.height, g.goal.height);
+  Dude d;
+  d.setupQuest(g.quest);
+  EXPECT_EQ(d.x, g.startX);
+  EXPECT_EQ(d.y, g.startY);
+  EXPECT_EQ(d.hearts, 0);
+  EXPECT_EQ(d.wallUpCount, g.up);
+  EXPECT_EQ(d.wallDownCount, g.down);
+  EXPECT_EQ(d.wallLeftCount, g.left);
+  EXPECT_EQ(d.wallRightCount, g.right);
+}
+
+TEST_P(QuestGivens, ObjectsAtTheStartAreTheGivenPicturesAndCounts) {
+  const Givens& g = GetParam();
+  const auto drawn = drawnAtStart(g.quest);
+  std::map<std::string, int> expected, actual;
+  for (const ArtCount& a : g.objects) expected[a.art] = a.count;
+  for (const auto& [art, spots] : drawn) actual[art] = static_cast<int>(spots.size());
+  EXPECT_EQ(actual, expected) << "quest " << g.quest;
+}
+
+INSTANTIATE_TEST_SUITE_P(World4, QuestGivens, testing::ValuesIn(kGivens),
+                         [](const testing::TestParamInfo<Givens>& info) { return "Quest" + std::to_string(info.param.quest); });
+
+TEST(QuestGivensPlaces, Quest31StandsWhereTheCampaignPutsIt) {
+  const auto drawn = drawnAtStart(31);
+  for (const auto& [art, places] : kQuest31Places) {
+    auto found = drawn.find(art);
+    ASSERT_NE(found, drawn.end()) << art;
+    ASSERT_EQ(found->second.size(), places.size()) << art;
+    for (size_t i = 0; i < places.size(); ++i) {
+      EXPECT_EQ(found->second[i].x, places[i].x) << art << " " << i;
+      EXPECT_EQ(found->second[i].y, places[i].y) << art << " " << i;
+    }
+  }
+}
+
+}  // namespace
