@@ -2,6 +2,8 @@
 
 #include "world/QuestBackground.h"
 
+#include "quests/PlayOrder.h"
+
 #include <cstdio>
 
 namespace {
@@ -11,8 +13,9 @@ constexpr int kPortcullisTop = 98;
 enum Texture : int { kBackground = 0, kPropA = 1, kPropB = 2, kPropC = 3 };
 }  // namespace
 
-void QuestScenery::load(GraphicsDevice* graphics) {
-  sheet.Create(graphics, 4);
+void QuestScenery::load(GraphicsDevice* graphics, int quest) {
+  // World 1's sceneries hold four pictures, the later worlds' five.
+  sheet.Create(graphics, worldOfQuest(quest) == 1 ? 4 : 5);
   sheet.SetAlphaTest(1);
 }
 

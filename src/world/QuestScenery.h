@@ -28,7 +28,7 @@ class QuestScenery {
   uint8_t propShown[6] = {};
   int timeLimit = kTimeLimit;
 
-  void load(GraphicsDevice* graphics);
+  void load(GraphicsDevice* graphics, int quest);
   // Loads the quest's picture and props and sets their start values.
   void setupQuest(int quest);
   void draw(int quest) const;

@@ -67,7 +67,7 @@ void createQuest(GameApp& game, WorldObjects& objects) {
   const int quest = game.questNumber;
   if (!objects.scenery) {
     objects.scenery = std::make_unique<QuestScenery>();
-    objects.scenery->load(&game.graphics);
+    objects.scenery->load(&game.graphics, quest);
     objects.scenery->setupQuest(quest);
     startWorldMusic(game);
   }
