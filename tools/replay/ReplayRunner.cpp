@@ -360,17 +360,37 @@ bool ReplayRunner::setCampaignValue(const std::string& name, long value) {
   return fail("set knows score, gemCount, lastTimeLeft and lastHeartsLeft, not " + name);
 }
 
-bool ReplayRunner::run(const std::filesystem::path& script) {
+// Reads a script's lines without their comments. `play FILE` stands for the lines of another script
+// (beside this one) without its `goto` lines, so that a campaign plays each quest by the very route
+// its own replay proves.
+bool ReplayRunner::load(const std::filesystem::path& script, std::vector<std::string>& lines, int depth) {
   std::ifstream in(script);
   if (!in) {
     failure = "cannot read " + script.string();
     return false;
   }
-  std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) {
     if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-    lines.push_back(line);
+    std::istringstream words(line);
+    std::string verb, name;
+    words >> verb >> name;
+    if (verb == "goto" && depth > 0) continue;
+    if (verb != "play") {
+      lines.push_back(line);
+      continue;
+    }
+    if (name.empty() || depth >= kMostNestedPlays) {
+      failure = "play needs a script, at most " + std::to_string(kMostNestedPlays) + " deep: " + line;
+      return false;
+    }
+    if (!load(script.parent_path() / name, lines, depth + 1)) return false;
   }
+  return true;
+}
+
+bool ReplayRunner::run(const std::filesystem::path& script) {
+  std::vector<std::string> lines;
+  if (!load(script, lines, 0)) return false;
   const std::vector<bool> draw = framesToDraw(lines);
   for (const std::string& line : lines) {
     game.graphics.drawing = draw[lineNumber];

@@ -21,6 +21,8 @@ class ReplayRunner {
   int endedAtLine() const { return endLine; }
 
  private:
+  static constexpr int kMostNestedPlays = 3;
+  bool load(const std::filesystem::path& script, std::vector<std::string>& lines, int depth);
   bool command(const std::string& line);
   static std::vector<bool> framesToDraw(const std::vector<std::string>& lines);
   void runFrame();
