@@ -204,7 +204,7 @@ void captureQuest(const LiveQuest& live, QuestImage& image) {
   copyField(image.doorScaleX, live.state.doorScaleX);
   copyField(image.blockScaleX, live.state.blockScaleX);
   for (int i = 0; i < kMaxLedges; ++i) image.ledgeActive[i] = live.state.ledge[i].active;
-  if (live.world4) {
+  if (live.walkerAndBounce) {
     image.walkerX = live.state.walkerX;
     image.walkerY = live.state.walkerY;
     image.walkerActive = live.state.walkerActive;
@@ -232,7 +232,7 @@ void restoreQuest(const LiveQuest& live, QuestImage& image) {
     w.blockScaleX[i] = image.blockScaleX[i] < 0.1f ? 0.0f : 1.1f;
   }
   for (int i = 0; i < kMaxLedges; ++i) w.ledge[i].active = image.ledgeActive[i];
-  if (live.world4) {
+  if (live.walkerAndBounce) {
     w.walkerX = image.walkerX;
     w.walkerY = image.walkerY;
     w.walkerActive = image.walkerActive;

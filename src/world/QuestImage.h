@@ -122,7 +122,7 @@ struct LiveQuest {
   WorldState& state;
   GameApp& game;
   bool signBytes;  // worlds 1 and 2
-  bool world4;
+  bool walkerAndBounce;  // world 4 keeps its walking figure and trampoline bounce
 };
 
 void captureQuest(const LiveQuest& live, QuestImage& image);

@@ -16,6 +16,8 @@ struct WorldRules {
   uint8_t coinVolume;
   // Worlds 1 and 2 keep negative positions in the quest image as a value and a sign byte.
   bool imageSignBytes;
+  // World 4's quest image also keeps its walking figure and an armed trampoline bounce.
+  bool imageWalkerAndBounce;
   // Worlds 4 and 5 show the frames-per-second reading with a few debug lines.
   bool debugOverlay;
   // World 4: Enter on a solved quest goes on to the result screen like Continue.

@@ -41,7 +41,7 @@ struct Frame {
   Dude& dude;
   int quest;
   const QuestObjects* objectsOfQuest;
-  LiveQuest live() const { return {dude, scenery, world, game, rules.imageSignBytes, rules.world == 4}; }
+  LiveQuest live() const { return {dude, scenery, world, game, rules.imageSignBytes, rules.imageWalkerAndBounce}; }
   uint8_t steps(Pace pace) const { return game.pacers[pace]->out; }
 };
 
