@@ -39,11 +39,11 @@ constexpr LeverPlacement kLevers[] = {{262, 298, 0}};
 // Arrival spots. Arriving on the middle terrace puts the dude at y 312 and lets ball 2 go; arriving
 // in the upper hall puts it at y 184 and lets ball 3 go.
 constexpr Spot kMiddleArrival{560, 312};
-constexpr Spot kBottomArrival{160, 445};
+constexpr Spot kBottomArrival{160, 430};
 constexpr Spot kHallLeftArrival{250, 184};
 constexpr Spot kHallRightArrival{660, 184};
 constexpr TeleporterPlacement kTeleporters[] = {
-    {745, 436, kMiddleArrival.x, kMiddleArrival.y},      // 0: bottom terrace, up to the middle
+    {745, 426, kMiddleArrival.x, kMiddleArrival.y},      // 0: bottom terrace, up to the middle
     {745, 276, kHallRightArrival.x, kHallRightArrival.y},  // 1: behind door 0, up to the hall
     {100, 276, kBottomArrival.x, kBottomArrival.y},      // 2: the lever's teleporter
     {745, 110, kMiddleArrival.x, kMiddleArrival.y},      // 3: the hall's way back down

@@ -51,7 +51,7 @@ constexpr TeleporterPlacement kTeleporters[] = {
     {755, 260, kStartRoom.x, kStartRoom.y},  // 2: the hub's, aimed by lever 1
     {745, 110, kHub.x, kHub.y},              // 3: top floor's east end, back to the hub
     // 4: high in the ladder room, back to the hub, for one who reaches the vase without a hammer
-    {200, 50, kHub.x, kHub.y},
+    {200, 40, kHub.x, kHub.y},
 };
 
 constexpr LeverEffect kBottomToStart[] = {exitOf(0, kStartRoom.x, kStartRoom.y)};
