@@ -38,21 +38,21 @@ constexpr Spot kWestRoom{130, 290}, kBottomWest{150, 420}, kBottomEast{400, 420}
 
 constexpr Spot kCoins[] = {{180, 300}, {200, 420}, {240, 420}, {745, 300}, {470, 300}};
 constexpr Spot kFood[] = {{160, 250}};
-constexpr Spot kHammers[] = {{665, 285}, {520, 400}};
+constexpr Spot kHammers[] = {{660, 290}, {520, 400}};
 constexpr Spot kStores[] = {{45, 262}};
 
 // Blocks 0 to 5 stand at the start; 6 appears only when the middle hall's lever sets it.
 enum : uint8_t { kWestGate, kEastGate, kShaftLow, kShaftHigh, kBottomGate, kNookGate, kWestGate2 };
 constexpr BlockPlacement kBlocks[] = {
     {215, 250, kHorizontal, kPresent},  // the west room's gate
-    {565, 257, kHorizontal, kPresent},  // the east room's gate
+    {545, 257, kHorizontal, kPresent},  // the east room's gate
     {390, 196, kVertical, kPresent},    // the shaft, low
     {390, 142, kVertical, kPresent},    // the shaft, high
     {290, 400, kHorizontal, kPresent},  // between the bottom floor's rooms
     {715, 250, kHorizontal, kPresent},  // before the coin nook
     {247, 250, kHorizontal, kAbsent},   // a second west gate
 };
-constexpr LeverPlacement kLevers[] = {{110, 236, 0}, {320, 256, 0}, {610, 256, 0}};
+constexpr LeverPlacement kLevers[] = {{110, 236, 0}, {320, 256, 0}, {604, 256, 0}};
 constexpr TeleporterPlacement kTeleporters[] = {
     {10, 250, kBottomWest.x, kBottomWest.y},  // 0: the west room, down
     {30, 390, kWestRoom.x, kWestRoom.y},      // 1: the bottom floor's west room, back up
