@@ -141,6 +141,7 @@ constexpr SlotRow kRows[] = {
     {39, 8, art("Art/Banana.bmp", 32, 64, kBlack)},
     {39, 10, art("Art/Door5.bmp", 32, 32, kBlack)},
     {39, 12, art("Art/TeleportPad8.bmp", 32, 16, kBlack)},
+    {39, 16, art("Art/Hammer.bmp", 64, 64, kRed)},  // sold by the store
     {39, 18, art("Art/Vases20.bmp", 32, 64, kBlack)},
     {39, 19, art("Art/Key2.bmp", 16, 32, kBlack)},
     {39, 21, art("Art/Lever4.bmp", 64, 64, kRed)},

@@ -101,7 +101,7 @@ const Scene kScenes[] = {
     {35, &kMeadow, Ornament::None, Place::Stairs, {220, 10, 65, 30}},
     {36, &kGreenDungeon, Ornament::Moss, Place::Stairs, {696, 125, 54, 22}},
     {37, &kGreenDungeon, Ornament::Moss, Place::Pedestal, {384, 160, 51, 47}},
-    {38, &kMeadow, Ornament::None, Place::Stairs, {380, 42, 72, 30}},
+    {38, &kCliffs, Ornament::Moss, Place::Stairs, {380, 42, 72, 30}},
     {39, &kBrownDungeon, Ornament::Windows, Place::LadderPit, {50, 76, 30, 81}, {4, 94, 68, 162}},
     {40, &kBrownDungeon, Ornament::Windows, Place::Pedestal, {374, 70, 76, 32}},
 
