@@ -45,7 +45,7 @@ constexpr Spot kWeights[] = {{530, 300}, {160, 100}};
 // The lever's blocks: 0 and 1 close the way across the gate's mouth, 2 and 3 the store's end.
 constexpr BlockPlacement kBlocks[] = {
     {330, 291, kHorizontal, kPresent}, {460, 291, kHorizontal, kPresent},
-    {180, 291, kHorizontal, kAbsent}, {80, 291, kHorizontal, kAbsent},
+    {180, 291, kHorizontal, kPresent}, {80, 291, kHorizontal, kPresent},
 };
 constexpr LeverPlacement kLevers[] = {{255, 294, 0}};
 constexpr CatapultPlacement kCatapults[] = {{300, 455, kThrowsRight}};
@@ -71,10 +71,10 @@ constexpr Spot kStores[] = {{130, 281}};
 // The gate's barrier: the way to the throne cannot be entered while the gate stands.
 constexpr LedgePlacement kLedges[] = {{0, 345, 250, 109, kActive}};
 
-constexpr LeverEffect kAcrossTheMouth[] = {appear(0), appear(1), vanish(2), vanish(3)};  // the start
+constexpr LeverEffect kAllShut[] = {appear(0), appear(1), appear(2), appear(3)};  // as at the start
 constexpr LeverEffect kToTheFarEnd[] = {vanish(0), vanish(1), appear(2), appear(3)};
 constexpr LeverEffect kToTheGate[] = {vanish(0), appear(1), vanish(2), vanish(3)};
-constexpr LeverScript kLeverScripts[] = {{{kAcrossTheMouth, kToTheFarEnd, kToTheGate}}};
+constexpr LeverScript kLeverScripts[] = {{{kAllShut, kToTheFarEnd, kToTheGate}}};
 // The small weight falls short; the others land on the trampoline.
 constexpr CatapultScript kCatapultScripts[] = {
     {{land(360, 426, 330), ontoTrampoline(450, 400, 400), ontoTrampoline(450, 400, 400)}},
