@@ -1,7 +1,7 @@
 // Quest 34, "Go to the apple tree.": two rivers lie between the meadow and the orchard, and there
 // is one bridge. The meadow's lever lays it across the first river; from the far island's lever it
-// goes on across the second. The island's own lever sets where its teleporter leads, which spares
-// the dude the vase that would cost the hammer the orchard's vase needs.
+// goes on across the second. The western island's lever sets where its teleporter leads, which
+// spares the dude the vase that would cost a hammer the orchard's vase needs.
 #include "quests/QuestKit.h"
 #include "quests/QuestRegistry.h"
 
@@ -38,27 +38,28 @@ constexpr Spot kFirstFord{85, 357}, kSecondFord{605, 227}, kAshore{250, 150};
 
 constexpr Spot kCoins[] = {{260, 460}, {470, 460}, {270, 310}, {500, 310}, {570, 170}};
 constexpr Spot kFood[] = {
-    {330, 445},  // on the meadow, free
-    {700, 300},  // on the eastern island, beside its lever
-    {736, 448},  // in the meadow's corner, behind two vases
+    {345, 445},  // on the meadow, free
+    {694, 305},  // on the eastern island, behind a vase
+    {732, 448},  // in the meadow's corner, behind a vase
 };
-constexpr Spot kHammers[] = {{140, 290}};
+constexpr Spot kHammers[] = {{295, 440}};
 constexpr Spot kVases[] = {
-    {150, 436},               // before the first ford: the store's hammer breaks it
-    {545, 292},               // across the eastern island
-    {500, 130},               // between the second ford and the apple tree
-    {668, 436}, {700, 436},   // before the meadow's corner
+    {150, 436},  // before the first ford
+    {545, 292},  // across the eastern island
+    {500, 130},  // between the second ford and the apple tree
+    {690, 436},  // before the meadow's corner
+    {660, 292},  // before the eastern island's mushroom
 };
 constexpr LeverPlacement kLevers[] = {
     {200, 450, 1},  // the meadow's: the bridge
     {210, 320, 0},  // the western island's: where its teleporter leads
-    {650, 320, 1},  // the eastern island's: the bridge
+    {612, 320, 1},  // the eastern island's: the bridge
 };
 constexpr Spot kLadders[] = {kSecondFord};
 constexpr TeleporterPlacement kTeleporters[] = {
     {320, 300, kEastIslandWest.x, kEastIslandWest.y},  // the western island's, as its lever says
     {450, 298, kMeadow.x, kMeadow.y},                   // back from the eastern island
-    {720, 160, kMeadow.x, kMeadow.y},                   // back from the orchard
+    {715, 160, kMeadow.x, kMeadow.y},                   // back from the orchard
 };
 constexpr Spot kStores[] = {{560, 436}};
 // Each ford: the bank's edge it may not be walked up or down across, and its sides, which keep a
