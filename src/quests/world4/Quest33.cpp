@@ -37,7 +37,7 @@ constexpr Spot kAisle{215, 272}, kHall{200, 426}, kRightBalcony{585, 77}, kLeftB
 
 constexpr Spot kCoins[] = {
     {60, 455},               // on the way to the hall's teleporter
-    {590, 290}, {640, 290},  // past the lever's blocks: with the first, enough for the hammer
+    {590, 290}, {640, 290},  // past the lever's blocks, with the aisle's weight
     {630, 95}, {760, 95},    // the right balcony's; the second behind two vases
     {195, 95},               // the left balcony's, past the suspicious wall
 };
@@ -68,8 +68,10 @@ constexpr SuspWallPlacement kSuspiciousWalls[] = {
     {60, 70, 2, 1.0f},    // on the left balcony, before the weight
 };
 constexpr Spot kStores[] = {{130, 281}};
-// The gate's barrier: the way to the throne cannot be entered while the gate stands.
-constexpr LedgePlacement kLedges[] = {{0, 345, 250, 109, kActive}};
+// The gate's barrier: the way to the throne cannot be entered while the gate stands. The wall's
+// edge on the hall's side: the corner opens only from within, so the horn is reached only by
+// the bounce, however many vases a dude breaks.
+constexpr LedgePlacement kLedges[] = {{0, 345, 250, 109, kActive}, {10, 600, 400, 100, kActive}};
 
 constexpr LeverEffect kAllShut[] = {appear(0), appear(1), appear(2), appear(3)};  // as at the start
 constexpr LeverEffect kToTheFarEnd[] = {vanish(0), vanish(1), appear(2), appear(3)};
@@ -82,7 +84,7 @@ constexpr CatapultScript kCatapultScripts[] = {
 // Every bounce carries the dude over the suspicious wall into the horn's corner.
 constexpr Bounce kBounces[] = {{BounceWay::Right, 750, 434, 580}};
 constexpr StoreScript kStoreScripts[] = {
-    {{once(Gift::Hammer, 3, 0), once(Gift::Heart, 1, 1), once(Gift::Hammer, 3, 2)}},
+    {{once(Gift::Hammer, 2, 0), once(Gift::Heart, 1, 1), once(Gift::Hammer, 2, 2)}},
 };
 
 constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
