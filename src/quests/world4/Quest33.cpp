@@ -52,7 +52,7 @@ constexpr CatapultPlacement kCatapults[] = {{300, 455, kThrowsRight}};
 constexpr TrampolinePlacement kTrampolines[] = {{440, 449, 0}};
 constexpr Spot kVases[] = {
     {250, 436},              // before the catapult: the store's hammer breaks it
-    {395, 436},              // between the catapult and the trampoline: only a flight passes
+    {395, 436},              // between the catapult and the trampoline: the way on is through the air
     {680, 80}, {715, 80},    // before the right balcony's last coin
 };
 constexpr TeleporterPlacement kTeleporters[] = {
