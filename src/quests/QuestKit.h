@@ -43,6 +43,8 @@ constexpr LeverEffect ledgeOff(uint8_t ledge) { return {Effect::LedgeOff, ledge,
 constexpr LeverEffect moveFood(uint8_t food, int x, int y) { return {Effect::MoveFood, food, x, y}; }
 
 constexpr Throw land(int x, int y, int turnX) { return {x, y, turnX, false, 0, 0}; }
+// A throw whose landing point lies on a trampoline: the dude bounces on as the quest's bounce table says.
+constexpr Throw ontoTrampoline(int x, int y, int turnX) { return {x, y, turnX, false, 0, 0, true}; }
 constexpr Throw landOverPlateau(int x, int y, int turnX, int minY, int dropX) {
   return {x, y, turnX, true, minY, dropX};
 }

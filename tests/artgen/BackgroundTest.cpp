@@ -213,6 +213,27 @@ TEST(Backgrounds, AFloorLooksDifferentFromWhatBoundsIt)
     }
 }
 
+TEST(Backgrounds, FordsShowTheRiverTheBridgeCrosses)
+{
+    // Quest 34's fords are gaps in the walls, so the plan alone would paint them as grass; they are
+    // water where no bridge lies. The river is blue, the meadow and the islands green.
+    const Background b = background(34);
+    auto isWater = [](std::uint32_t c) {
+        const int r = int(c >> 16) & 0xFF, g = int(c >> 8) & 0xFF, bl = int(c) & 0xFF;
+        return bl > r + 40 && bl > g;
+    };
+    struct Ford {
+        int x, y, landY;  // the ford's middle and a point on the bank below it
+    };
+    for (const Ford f : {Ford{110, 395, 460}, Ford{630, 265, 330}}) {
+        const std::uint32_t ford = b.at(int(f.x * kToImageX), int(f.y * kToImageY));
+        const std::uint32_t land = b.at(int(f.x * kToImageX), int(f.landY * kToImageY));
+        EXPECT_TRUE(isWater(ford)) << "ford at " << f.x << "," << f.y << ": " << std::hex << ford;
+        EXPECT_FALSE(isWater(land)) << "bank below " << f.x << "," << f.y << ": " << std::hex << land;
+        EXPECT_GT(difference(ford, land), 40) << f.x << "," << f.y;
+    }
+}
+
 // That they come out the same on every run is checked with all the other pictures.
 TEST(Backgrounds, AreFieldSized)
 {

@@ -3,6 +3,8 @@
 // open floor below a back wall, with the goal's place where their goal rectangle lies.
 #include "draw/BackgroundDraw.h"
 
+#include <array>
+
 namespace artgen {
 
 namespace {
@@ -62,6 +64,8 @@ struct Scene {
     Place place;
     GoalArea goal;  // for quests without a layout yet; a layout's own goal wins
     FieldRect spot = {};  // where the place is painted when that is not around the goal
+    // Gaps in the walls that only a bridge crosses: painted as the water (or chasm) they are.
+    std::array<FieldRect, 2> fords = {};
 };
 
 // clang-format off
@@ -97,7 +101,7 @@ const Scene kScenes[] = {
     {31, &kPalaceGarden, Ornament::Windows, Place::PalaceFront, {266, 300, 271, 30}},
     {32, &kPalaceHall, Ornament::Banners, Place::Doorway, {348, 31, 106, 50}},
     {33, &kPalaceHall, Ornament::Banners, Place::ThroneDais, {348, 136, 105, 40}},
-    {34, &kMeadow, Ornament::None, Place::AppleTree, {373, 180, 51, 30}},
+    {34, &kRiver, Ornament::None, Place::AppleTree, {373, 180, 51, 30}, {}, {{{80, 370, 140, 420}, {600, 240, 660, 290}}}},
     {35, &kMeadow, Ornament::None, Place::Stairs, {220, 10, 65, 30}},
     {36, &kGreenDungeon, Ornament::Moss, Place::Stairs, {696, 125, 54, 22}},
     {37, &kGreenDungeon, Ornament::Moss, Place::Pedestal, {384, 160, 51, 47}},
@@ -151,6 +155,9 @@ void drawQuestBackground(Canvas& c, int quest)
     const GoalArea goal = layout && layout->hasGoal ? layout->goal : scene->goal;
     if (!layout)
         paintOpenScene(c, *scene->look, goal, floorTop);
+    for (const FieldRect& ford : scene->fords)
+        if (ford.x1 > ford.x0)
+            paintFord(c, ford, *scene->look);
     drawPlace(c, scene->place, goal, scene->spot, plan, *scene->look);
     cairo_restore(cr);
 }

@@ -250,4 +250,27 @@ void paintPlan(Canvas& c, const FloorPlan& plan, const DudeLayout& dude, const L
     strokeOutline(c, plan);
 }
 
+// A stretch of the floor plan that is really water, crossed only where a bridge is laid: painted
+// like the look's mass, with its banks drawn where it meets the land on either side.
+void paintFord(Canvas& c, const FieldRect& ford, const Look& look)
+{
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_rectangle(cr, ford.x0, ford.y0, ford.x1 - ford.x0, ford.y1 - ford.y0);
+    cairo_clip(cr);
+    paintMassTexture(c, look);
+    cairo_restore(cr);
+    for (int x : {ford.x0, ford.x1}) {
+        cairo_move_to(cr, x, ford.y0);
+        cairo_line_to(cr, x, ford.y1);
+    }
+    for (int y : {ford.y0, ford.y1}) {
+        cairo_move_to(cr, ford.x0, y);
+        cairo_line_to(cr, ford.x1, y);
+    }
+    c.setColour(kInk);
+    cairo_set_line_width(cr, kOutlineWidth);
+    cairo_stroke(cr);
+}
+
 }  // namespace artgen

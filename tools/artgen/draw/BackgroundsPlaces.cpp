@@ -297,11 +297,16 @@ void palaceFront(Canvas& c, const GoalArea& goal, const Look& look)
         c.box(x0 - 10 - i * 8, steps + i * 10, x1 - x0 + 20 + i * 16, 10, 1, hex(0xFFFFFF), hex(0xC8C0D8), 1.8);
 }
 
-void throneDais(Canvas& c, const GoalArea& goal)
+// The carpet runs down from the dais as far as the floor below it reaches, never across a wall.
+void throneDais(Canvas& c, const GoalArea& goal, const FloorPlan& plan)
 {
     const double cx = goal.x + goal.width / 2.0;
     c.box(cx - 90, 96, 180, 58, 8, hex(0xFFF0B0), hex(0xC8963A), 2.5);
-    carpet(c, cx - 40, 150, cx + 40, kFieldHeight, hex(0xD8324A));
+    constexpr int kCarpetTop = 150;
+    int end = kCarpetTop;
+    while (end < kFieldHeight && plan.isFloor(int(cx), end))
+        ++end;
+    carpet(c, cx - 40, kCarpetTop, cx + 40, end, hex(0xD8324A));
 }
 
 // A crack in the ground, rocky at its rim and bottomless: the game shows black through it.
@@ -415,7 +420,7 @@ void drawPlace(Canvas& c, Place place, const GoalArea& goal, const FieldRect& sp
         palaceFront(c, goal, look);
         break;
     case Place::ThroneDais:
-        throneDais(c, goal);
+        throneDais(c, goal, plan);
         break;
     }
 }
