@@ -98,7 +98,7 @@ const Scene kScenes[] = {
     {32, &kPalaceHall, Ornament::Banners, Place::Doorway, {348, 31, 106, 50}},
     {33, &kPalaceHall, Ornament::Banners, Place::ThroneDais, {348, 136, 105, 40}},
     {34, &kMeadow, Ornament::None, Place::AppleTree, {373, 180, 51, 30}},
-    {35, &kMeadow, Ornament::None, Place::Stairs, {220, 10, 65, 30}},
+    {35, &kRiver, Ornament::None, Place::Stairs, {220, 10, 65, 30}},
     {36, &kGreenDungeon, Ornament::Moss, Place::Stairs, {696, 125, 54, 22}},
     {37, &kGreenDungeon, Ornament::Moss, Place::Pedestal, {384, 160, 51, 47}},
     {38, &kMeadow, Ornament::None, Place::Stairs, {380, 42, 72, 30}},
@@ -124,6 +124,40 @@ const Scene kScenes[] = {
 };
 // clang-format on
 
+// Water the walls alone cannot show: where a bridge crosses it the walls leave the way open (only
+// the quest's ledges stop the dude there), and a channel narrower than the dude runs between two
+// walls whose floors the plan would join. Painted as the water it is, with its banks inked.
+struct Crossing {
+    int quest;
+    FieldRect rect;
+};
+const Crossing kCrossings[] = {
+    {35, {60, 300, 105, 380}},  {35, {400, 330, 445, 380}}, {35, {140, 200, 154, 380}},
+    {35, {462, 400, 476, 500}}, {35, {548, 400, 562, 500}}, {35, {732, 400, 746, 500}},
+};
+
+void paintCrossings(Canvas& c, int quest, const Look& look)
+{
+    cairo_t* cr = c.cr();
+    for (const Crossing& crossing : kCrossings) {
+        if (crossing.quest != quest)
+            continue;
+        const FieldRect& r = crossing.rect;
+        cairo_save(cr);
+        cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+        cairo_clip(cr);
+        paintMassTexture(c, look);
+        cairo_restore(cr);
+        for (int x : {r.x0, r.x1}) {
+            cairo_move_to(cr, x, r.y0);
+            cairo_line_to(cr, x, r.y1);
+        }
+        c.setColour(kInk);
+        cairo_set_line_width(cr, 3.0);
+        cairo_stroke(cr);
+    }
+}
+
 const Scene* sceneOf(int quest)
 {
     for (const Scene& s : kScenes)
@@ -147,6 +181,7 @@ void drawQuestBackground(Canvas& c, int quest)
     const FloorPlan plan = layout ? floorPlan(layout->dude) : openPlan(floorTop);
     const DudeLayout noWalls{};
     paintPlan(c, plan, layout ? layout->dude : noWalls, *scene->look);
+    paintCrossings(c, quest, *scene->look);
     ornamentBackWalls(c, plan, *scene->look, scene->ornament);
     const GoalArea goal = layout && layout->hasGoal ? layout->goal : scene->goal;
     if (!layout)
