@@ -124,9 +124,10 @@ const Scene kScenes[] = {
 };
 // clang-format on
 
-// Water the walls alone cannot show: where a bridge crosses it the walls leave the way open (only
-// the quest's ledges stop the dude there), and a channel narrower than the dude runs between two
-// walls whose floors the plan would join. Painted as the water it is, with its banks inked.
+// Water or rock the walls alone cannot show: where a bridge or a ladder crosses it the walls leave
+// the way open (only the quest's ledges stop the dude there), and a channel or chasm narrower than
+// the dude runs between two walls whose floors the plan would join. Painted as the look's mass,
+// with its banks inked.
 struct Crossing {
     int quest;
     FieldRect rect;
@@ -134,6 +135,8 @@ struct Crossing {
 const Crossing kCrossings[] = {
     {35, {60, 300, 105, 380}},  {35, {400, 330, 445, 380}}, {35, {140, 200, 154, 380}},
     {35, {462, 400, 476, 500}}, {35, {548, 400, 562, 500}}, {35, {732, 400, 746, 500}},
+    // Quest 36: the ladder's well.
+    {36, {460, 206, 505, 230}},
 };
 
 void paintCrossings(Canvas& c, int quest, const Look& look)

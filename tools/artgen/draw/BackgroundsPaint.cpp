@@ -165,13 +165,16 @@ void paintInnerWalls(Canvas& c, const FloorPlan& plan, const DudeLayout& dude, c
                 cairo_set_line_width(cr, 2.5);
                 cairo_stroke(cr);
             }
+    // Narrow enough that the floor still shows on both sides of the wall's line once the picture
+    // is scaled down; a wider rail reads as a dark band with no edge in it.
+    constexpr double kRailHalfWidth = 1.5;
     const Rgb rail = darker(look.face.dark, 0.1);
     for (bool left : {true, false})
         for (const VerticalWall& w : left ? dude.left : dude.right) {
             for (int y = w.y1; y < w.y2; y += 4) {
                 if (!inFloor(w.x, y, true) || !inFloor(w.x, std::min(y + 4, w.y2) - 1, true))
                     continue;
-                addRect(cr, w.x - 3, y, w.x + 3, std::min(y + 4, w.y2));
+                addRect(cr, w.x - kRailHalfWidth, y, w.x + kRailHalfWidth, std::min(y + 4, w.y2));
             }
             c.setColour(rail);
             cairo_fill_preserve(cr);
