@@ -20,4 +20,4 @@ std::span<const QuestContent* const> registeredQuests();
 extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, kQuest7, kQuest8, kQuest9, kQuest10;
 
 // World 4.
-extern const QuestContent kQuest31, kQuest35, kQuest36;
+extern const QuestContent kQuest31, kQuest35, kQuest36, kQuest37;
