@@ -161,6 +161,38 @@ void paintCrossings(Canvas& c, int quest, const Look& look)
     }
 }
 
+// Where a ladder stands in a gap of a cliff, only the quest's ledges stop the dude climbing while
+// the ladder is elsewhere: the cliff's step is painted across the gap, as the walls paint it beside.
+struct LedgeStep {
+    int quest;
+    int x0, x1, y;  // the gap and the cliff's line
+};
+const LedgeStep kLedgeSteps[] = {
+    {36, 626, 672, 330},
+    {37, 148, 193, 220}, {37, 392, 437, 240}, {37, 666, 711, 250},
+};
+
+void paintLedgeSteps(Canvas& c, int quest, const Look& look)
+{
+    cairo_t* cr = c.cr();
+    const Rgb step = mix(look.face.light, look.floor.dark, 0.3);
+    for (const LedgeStep& s : kLedgeSteps) {
+        if (s.quest != quest)
+            continue;
+        const double y0 = s.y - 12;
+        cairo_rectangle(cr, s.x0, y0, s.x1 - s.x0, s.y - y0);
+        c.setVerticalGradient(y0, step, s.y, darker(step, 0.25));
+        cairo_fill(cr);
+        for (double y : {y0, double(s.y)}) {
+            cairo_move_to(cr, s.x0, y);
+            cairo_line_to(cr, s.x1, y);
+        }
+        c.setColour(kInk);
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+    }
+}
+
 const Scene* sceneOf(int quest)
 {
     for (const Scene& s : kScenes)
@@ -185,6 +217,7 @@ void drawQuestBackground(Canvas& c, int quest)
     const DudeLayout noWalls{};
     paintPlan(c, plan, layout ? layout->dude : noWalls, *scene->look);
     paintCrossings(c, quest, *scene->look);
+    paintLedgeSteps(c, quest, *scene->look);
     ornamentBackWalls(c, plan, *scene->look, scene->ornament);
     const GoalArea goal = layout && layout->hasGoal ? layout->goal : scene->goal;
     if (!layout)
