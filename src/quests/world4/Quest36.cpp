@@ -66,7 +66,7 @@ constexpr CatapultPlacement kCatapults[] = {{20, 452, kThrowsRight}};
 constexpr TrampolinePlacement kTrampolines[] = {{585, 180, 2}};
 // The cell's way out leads to the storeroom; the storeroom's lead back to the hall and to the cell.
 constexpr TeleporterPlacement kTeleporters[] = {
-    {580, 225, 600, 360}, {320, 425, 330, 290}, {500, 425, 560, 240}, {540, 322, 380, 290},
+    {585, 215, 600, 360}, {320, 425, 330, 290}, {500, 425, 542, 245}, {540, 322, 380, 290},
 };
 // The gallery's vase keeps the key; the others keep food or a coin.
 constexpr Spot kVases[] = {{200, 105}, {40, 232}, {730, 330}, {720, 425}, {0, 295}};
@@ -115,7 +115,7 @@ constexpr DrawLine kDrawing[] = {
     // The pads the teleporters bring the dude to.
     picture(12, 595, 400, 1.4f, 1.4f),
     picture(12, 325, 330, 1.4f, 1.4f),
-    picture(12, 555, 280, 1.4f, 1.4f),
+    picture(12, 537, 285, 1.4f, 1.4f),
     picture(12, 375, 330, 1.4f, 1.4f),
     kTeleporterPads,
     each(Draw::Ladders, 36, 0.9f, 1.6f),
