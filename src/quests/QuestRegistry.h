@@ -20,5 +20,5 @@ std::span<const QuestContent* const> registeredQuests();
 extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, kQuest7, kQuest8, kQuest9, kQuest10;
 
 // World 4.
-extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest38, kQuest39,
+extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,
     kQuest40;

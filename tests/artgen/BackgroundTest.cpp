@@ -234,6 +234,29 @@ TEST(Backgrounds, FordsShowTheRiverTheBridgeCrosses)
     }
 }
 
+TEST(Backgrounds, ABridgeCrossingIsPaintedAsTheWaterItCrosses)
+{
+    // Quest 35's crossings are open to the walls (only ledges stop the dude there), so the plan
+    // calls them floor; the picture must still show the stream, or the way would look open.
+    const QuestLayout* layout = questLayout(35);
+    ASSERT_NE(layout, nullptr);
+    const Background b = background(35);
+    const FloorPlan plan = floorPlan(layout->dude);
+    struct Crossing {
+        int x, y;       // the crossing's middle
+        int bankY;      // a floor the crossing leads to
+        int streamX;    // the stream beside the crossing
+    };
+    for (const Crossing c : {Crossing{82, 340, 260, 30}, Crossing{422, 355, 420, 300}}) {
+        ASSERT_TRUE(plan.isFloor(c.x, c.y)) << c.x;
+        const std::uint32_t crossing = b.at(int(c.x * kToImageX), int(c.y * kToImageY));
+        const std::uint32_t bank = b.at(int(c.x * kToImageX), int(c.bankY * kToImageY));
+        const std::uint32_t stream = b.at(int(c.streamX * kToImageX), int(c.y * kToImageY));
+        EXPECT_GT(difference(crossing, bank), 90) << "crossing at " << c.x;
+        EXPECT_LT(difference(crossing, stream), difference(crossing, bank)) << "crossing at " << c.x;
+    }
+}
+
 // That they come out the same on every run is checked with all the other pictures.
 TEST(Backgrounds, AreFieldSized)
 {

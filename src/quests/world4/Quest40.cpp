@@ -70,7 +70,7 @@ constexpr LeverEffect kHallShaft[] = {vanish(kShaftLow), appear(kWestGate2), app
 constexpr LeverEffect kHallEast[] = {vanish(kEastGate), appear(kShaftLow), vanish(kWestGate2)};
 // East room's lever: the shaft's upper block, which shuts the east gate, or the coin nook.
 constexpr LeverEffect kEastShut[] = {appear(kShaftHigh), appear(kNookGate)};
-constexpr LeverEffect kEastShaft[] = {vanish(kShaftHigh), appear(kEastGate)};
+constexpr LeverEffect kEastShaft[] = {vanish(kShaftHigh), appear(kEastGate), appear(kNookGate)};
 constexpr LeverEffect kEastNook[] = {vanish(kNookGate), appear(kShaftHigh)};
 constexpr LeverScript kLeverScripts[] = {
     {{kWestShut, kWestOpen, kBottomOpen}},

@@ -83,7 +83,7 @@ FloorPlan openPlan(int y);
 // BackgroundsTextures.cpp: the surfaces, each over the whole field inside the current clip.
 void paintMassTexture(Canvas& c, const Look& look);
 // A stretch of floor that only a bridge crosses, painted as water (the look's mass) with its banks.
-void paintFord(Canvas& c, const FieldRect& ford, const Look& look);
+void paintFord(Canvas& c, const FieldRect& ford, const Look& look, bool banksAcross);
 void paintFloorTexture(Canvas& c, const Look& look);
 void paintFaceTexture(Canvas& c, const Look& look, bool falling);
 

@@ -64,8 +64,6 @@ struct Scene {
     Place place;
     GoalArea goal;  // for quests without a layout yet; a layout's own goal wins
     FieldRect spot = {};  // where the place is painted when that is not around the goal
-    // Gaps in the walls that only a bridge crosses: painted as the water (or chasm) they are.
-    std::array<FieldRect, 2> fords = {};
 };
 
 // clang-format off
@@ -101,8 +99,8 @@ const Scene kScenes[] = {
     {31, &kPalaceGarden, Ornament::Windows, Place::PalaceFront, {266, 300, 271, 30}},
     {32, &kPalaceHall, Ornament::Banners, Place::Doorway, {348, 31, 106, 50}},
     {33, &kPalaceHall, Ornament::Banners, Place::ThroneDais, {348, 136, 105, 40}},
-    {34, &kRiver, Ornament::None, Place::AppleTree, {373, 180, 51, 30}, {}, {{{80, 370, 140, 420}, {600, 240, 660, 290}}}},
-    {35, &kMeadow, Ornament::None, Place::Stairs, {220, 10, 65, 30}},
+    {34, &kRiver, Ornament::None, Place::AppleTree, {373, 180, 51, 30}},
+    {35, &kRiver, Ornament::None, Place::Stairs, {220, 10, 65, 30}},
     {36, &kGreenDungeon, Ornament::Moss, Place::Stairs, {696, 125, 54, 22}},
     {37, &kGreenDungeon, Ornament::Moss, Place::Pedestal, {384, 160, 51, 47}},
     {38, &kCliffs, Ornament::Moss, Place::Stairs, {380, 42, 72, 30}},
@@ -128,6 +126,63 @@ const Scene kScenes[] = {
 };
 // clang-format on
 
+// Water or rock the walls alone cannot show: where a bridge or a ladder crosses it the walls leave
+// the way open (only the quest's ledges stop the dude there), and a channel or chasm narrower than
+// the dude runs between two walls whose floors the plan would join. Painted as the look's mass,
+// with its banks inked.
+struct Crossing {
+    int quest;
+    FieldRect rect;
+    bool banksAcross = false;  // a ford between two lands: banks above and below it too
+};
+const Crossing kCrossings[] = {
+    // Quest 34: the two fords the bridge is laid over.
+    {34, {80, 370, 140, 420}, true}, {34, {600, 240, 660, 290}, true},
+    {35, {60, 300, 105, 380}},  {35, {400, 330, 445, 380}}, {35, {140, 200, 154, 380}},
+    {35, {462, 400, 476, 500}}, {35, {548, 400, 562, 500}}, {35, {732, 400, 746, 500}},
+    // Quest 36: the ladder's well.
+    {36, {460, 206, 505, 230}},
+};
+
+void paintCrossings(Canvas& c, int quest, const Look& look)
+{
+    for (const Crossing& crossing : kCrossings)
+        if (crossing.quest == quest)
+            paintFord(c, crossing.rect, look, crossing.banksAcross);
+}
+
+// Where a ladder stands in a gap of a cliff, only the quest's ledges stop the dude climbing while
+// the ladder is elsewhere: the cliff's step is painted across the gap, as the walls paint it beside.
+struct LedgeStep {
+    int quest;
+    int x0, x1, y;  // the gap and the cliff's line
+};
+const LedgeStep kLedgeSteps[] = {
+    {36, 626, 672, 330},
+    {37, 148, 193, 220}, {37, 392, 437, 240}, {37, 666, 711, 250},
+};
+
+void paintLedgeSteps(Canvas& c, int quest, const Look& look)
+{
+    cairo_t* cr = c.cr();
+    const Rgb step = mix(look.face.light, look.floor.dark, 0.3);
+    for (const LedgeStep& s : kLedgeSteps) {
+        if (s.quest != quest)
+            continue;
+        const double y0 = s.y - 12;
+        cairo_rectangle(cr, s.x0, y0, s.x1 - s.x0, s.y - y0);
+        c.setVerticalGradient(y0, step, s.y, darker(step, 0.25));
+        cairo_fill(cr);
+        for (double y : {y0, double(s.y)}) {
+            cairo_move_to(cr, s.x0, y);
+            cairo_line_to(cr, s.x1, y);
+        }
+        c.setColour(kInk);
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+    }
+}
+
 const Scene* sceneOf(int quest)
 {
     for (const Scene& s : kScenes)
@@ -151,13 +206,12 @@ void drawQuestBackground(Canvas& c, int quest)
     const FloorPlan plan = layout ? floorPlan(layout->dude) : openPlan(floorTop);
     const DudeLayout noWalls{};
     paintPlan(c, plan, layout ? layout->dude : noWalls, *scene->look);
+    paintCrossings(c, quest, *scene->look);
+    paintLedgeSteps(c, quest, *scene->look);
     ornamentBackWalls(c, plan, *scene->look, scene->ornament);
     const GoalArea goal = layout && layout->hasGoal ? layout->goal : scene->goal;
     if (!layout)
         paintOpenScene(c, *scene->look, goal, floorTop);
-    for (const FieldRect& ford : scene->fords)
-        if (ford.x1 > ford.x0)
-            paintFord(c, ford, *scene->look);
     drawPlace(c, scene->place, goal, scene->spot, plan, *scene->look);
     cairo_restore(cr);
 }

@@ -165,13 +165,16 @@ void paintInnerWalls(Canvas& c, const FloorPlan& plan, const DudeLayout& dude, c
                 cairo_set_line_width(cr, 2.5);
                 cairo_stroke(cr);
             }
+    // Narrow enough that the floor still shows on both sides of the wall's line once the picture
+    // is scaled down; a wider rail reads as a dark band with no edge in it.
+    constexpr double kRailHalfWidth = 1.5;
     const Rgb rail = darker(look.face.dark, 0.1);
     for (bool left : {true, false})
         for (const VerticalWall& w : left ? dude.left : dude.right) {
             for (int y = w.y1; y < w.y2; y += 4) {
                 if (!inFloor(w.x, y, true) || !inFloor(w.x, std::min(y + 4, w.y2) - 1, true))
                     continue;
-                addRect(cr, w.x - 3, y, w.x + 3, std::min(y + 4, w.y2));
+                addRect(cr, w.x - kRailHalfWidth, y, w.x + kRailHalfWidth, std::min(y + 4, w.y2));
             }
             c.setColour(rail);
             cairo_fill_preserve(cr);
@@ -250,9 +253,10 @@ void paintPlan(Canvas& c, const FloorPlan& plan, const DudeLayout& dude, const L
     strokeOutline(c, plan);
 }
 
-// A stretch of the floor plan that is really water, crossed only where a bridge is laid: painted
-// like the look's mass, with its banks drawn where it meets the land on either side.
-void paintFord(Canvas& c, const FieldRect& ford, const Look& look)
+// A stretch of the floor plan that is really water or a chasm, crossed only where a bridge or a
+// ladder is laid: painted like the look's mass, its banks inked at its sides (and across its ends,
+// where it meets land there too).
+void paintFord(Canvas& c, const FieldRect& ford, const Look& look, bool banksAcross)
 {
     cairo_t* cr = c.cr();
     cairo_save(cr);
@@ -264,10 +268,11 @@ void paintFord(Canvas& c, const FieldRect& ford, const Look& look)
         cairo_move_to(cr, x, ford.y0);
         cairo_line_to(cr, x, ford.y1);
     }
-    for (int y : {ford.y0, ford.y1}) {
-        cairo_move_to(cr, ford.x0, y);
-        cairo_line_to(cr, ford.x1, y);
-    }
+    if (banksAcross)
+        for (int y : {ford.y0, ford.y1}) {
+            cairo_move_to(cr, ford.x0, y);
+            cairo_line_to(cr, ford.x1, y);
+        }
     c.setColour(kInk);
     cairo_set_line_width(cr, kOutlineWidth);
     cairo_stroke(cr);
