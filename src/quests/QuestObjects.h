@@ -3,6 +3,8 @@
 #include <optional>
 #include <span>
 
+#include "quests/WorldArt.h"
+
 // The objects of a quest, what its levers, catapults and stores do, and how its objects are drawn:
 // data that the quest setup writes into the world after reset, and that the engine's panel scripts
 // and drawing routine read.
@@ -143,6 +145,12 @@ struct StoreScript {
   Offer choice[3];
 };
 
+// What one slot of the quest's sprite sheet holds (worlds 2 to 6; world 1's sheets are a table).
+struct SlotArtRow {
+  int slot;
+  SlotArt art;
+};
+
 // What a line of a quest's drawing routine draws.
 enum class Draw : uint8_t {
   Coins, Keys, Food, Weights, Doors, Blocks, Hammers, TeleporterPads, TeleporterBeams, Catapults, Gem, Levers,
@@ -189,6 +197,8 @@ struct QuestObjects {
   std::span<const StoreScript> storeScripts;
   bool traderTakesGem;
   std::span<const DrawLine> drawing;
+  // The quest's own slots of its world's sprite sheet, beside the bar's that every quest shares.
+  std::span<const SlotArtRow> art;
   // World 4.
   std::span<const Spot> buttons;
   std::span<const TrapDoorPlacement> trapDoors;

@@ -125,7 +125,8 @@ std::optional<std::uint32_t> keyNamed(const std::string& name)
     static const std::map<std::string, std::uint32_t> keys = {
         {"kKeyBlack", kKeyBlack}, {"kBlack", kKeyBlack}, {"kKeyRed", kKeyRed},     {"kRed", kKeyRed},
         {"kKeyGreen", kKeyGreen}, {"kGreen", kKeyGreen}, {"kKeyWhite", kKeyWhite}, {"kWhite", kKeyWhite},
-        {"kNoKey", kKeyNone},
+        {"kNoKey", kKeyNone},     {"kNoColourKey", kKeyNone}, {"kBlackKey", kKeyBlack}, {"kRedKey", kKeyRed},
+        {"kGreenKey", kKeyGreen},
     };
     const auto it = keys.find(name);
     return it == keys.end() ? std::nullopt : std::optional(it->second);

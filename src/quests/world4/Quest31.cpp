@@ -42,6 +42,16 @@ constexpr DrawLine kDrawing[] = {
     each(Draw::Balls, 6, 0.9f, 0.9f),
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Ball.bmp", 64, 64, kRedKey}},
+    {8, {"Art/Food8.bmp", 32, 64, kBlackKey}},
+    {12, {"Art/TeleportPad3.bmp", 32, 16, kBlackKey}},
+    {18, {"Art/Vases7.bmp", 32, 64, kBlackKey}},
+    {34, {"Art/Button4.bmp", 64, 64, kRedKey}},
+    {39, {"Art/TrapDoor.bmp", 64, 32, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 31;
@@ -57,6 +67,7 @@ constexpr QuestObjects kObjects = [] {
   q.pushAction = PushAction::OpenTrapDoor;
   q.gateTrigger = GateTrigger::Ball1Stopped;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

@@ -78,6 +78,17 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {8, {"Art/Dinner.bmp", 64, 32, kRedKey}},
+    {12, {"Art/TeleportPad4.bmp", 32, 16, kBlackKey}},
+    {16, {"Art/Hammer2.bmp", 32, 64, kRedKey}},
+    {18, {"Art/Vases21.bmp", 32, 64, kBlackKey}},
+    {21, {"Art/Lever2.bmp", 64, 64, kRedKey}},
+    {34, {"Art/Button5.bmp", 64, 64, kNoColourKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 32;
@@ -92,6 +103,7 @@ constexpr QuestObjects kObjects = [] {
   q.pushAction = PushAction::ReleaseGate;
   q.leverScripts = kLeverScripts;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

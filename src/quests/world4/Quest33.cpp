@@ -108,6 +108,21 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {7, {"Art/SuspiciousButton.bmp", 32, 32, kBlackKey}},
+    {9, {"Art/SuspiciousWall.bmp", 64, 64, kNoColourKey}},
+    {12, {"Art/TeleportPad7.bmp", 32, 16, kBlackKey}},
+    {13, {"Art/Block2.bmp", 32, 32, kBlackKey}},
+    {14, {"Art/Swing9.bmp", 64, 32, kBlackKey}},
+    {18, {"Art/Vases3.bmp", 32, 64, kBlackKey}},
+    {21, {"Art/Lever2.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House2.bmp", 32, 64, kBlackKey}},
+    {34, {"Art/Horn.bmp", 64, 64, kRedKey}},
+    {39, {"Art/Trampoline.bmp", 64, 64, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 33;
@@ -129,6 +144,7 @@ constexpr QuestObjects kObjects = [] {
   q.catapultScripts = kCatapultScripts;
   q.storeScripts = kStoreScripts;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

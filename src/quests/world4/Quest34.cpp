@@ -109,6 +109,18 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {8, {"Art/Mushroom.bmp", 32, 64, kBlackKey}},
+    {12, {"Art/TeleportPad2.bmp", 32, 16, kBlackKey}},
+    {16, {"Art/Hammer3.bmp", 64, 64, kRedKey}},
+    {18, {"Art/Vases14.bmp", 32, 64, kBlackKey}},
+    {21, {"Art/Lever.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House3.bmp", 32, 64, kBlackKey}},
+    {34, {"Art/Bridge2.bmp", 64, 64, kNoColourKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 34;
@@ -125,6 +137,7 @@ constexpr QuestObjects kObjects = [] {
   q.leverScripts = kLeverScripts;
   q.storeScripts = kStoreScripts;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

@@ -144,6 +144,27 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {7, {"Art/Key.bmp", 16, 32, kBlackKey}},
+    {8, {"Art/Cheese.bmp", 32, 64, kBlackKey}},
+    {9, {"Art/Door7.bmp", 32, 32, kBlackKey}},
+    {10, {"Art/Door5.bmp", 32, 32, kBlackKey}},
+    {11, {"Art/Door4.bmp", 32, 32, kBlackKey}},
+    {12, {"Art/TeleportPad4.bmp", 32, 16, kBlackKey}},
+    {13, {"Art/Block9.bmp", 32, 32, kBlackKey}},
+    {14, {"Art/Swing.bmp", 64, 32, kBlackKey}},
+    {16, {"Art/Hammer2.bmp", 32, 64, kRedKey}},
+    {18, {"Art/Vases13.bmp", 32, 64, kBlackKey}},
+    {19, {"Art/Key2.bmp", 16, 32, kBlackKey}},
+    {20, {"Art/Key3.bmp", 16, 32, kBlackKey}},
+    {21, {"Art/Lever.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House2.bmp", 32, 64, kBlackKey}},
+    {34, {"Art/Bridge4.bmp", 64, 64, kNoColourKey}},
+    {39, {"Art/Trampoline.bmp", 64, 64, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 35;
@@ -169,6 +190,7 @@ constexpr QuestObjects kObjects = [] {
   q.trampolines = kTrampolines;
   q.bounces = kBounces;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

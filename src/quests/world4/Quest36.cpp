@@ -133,6 +133,22 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {8, {"Art/Food6.bmp", 32, 64, kBlackKey}},
+    {9, {"Art/Door13.bmp", 32, 32, kBlackKey}},
+    {12, {"Art/TeleportPad11.bmp", 32, 16, kBlackKey}},
+    {14, {"Art/Swing10.bmp", 64, 32, kBlackKey}},
+    {16, {"Art/Hammer6.bmp", 64, 64, kRedKey}},
+    {18, {"Art/Vases22.bmp", 32, 64, kBlackKey}},
+    {20, {"Art/Key3.bmp", 16, 32, kBlackKey}},
+    {21, {"Art/Lever6.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House11.bmp", 32, 64, kBlackKey}},
+    {36, {"Art/Ladder.bmp", 32, 64, kRedKey}},
+    {39, {"Art/Trampoline2.bmp", 64, 32, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 36;
@@ -157,6 +173,7 @@ constexpr QuestObjects kObjects = [] {
   q.trampolines = kTrampolines;
   q.bounces = kBounces;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

@@ -106,6 +106,22 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {7, {"Art/Key.bmp", 16, 32, kBlackKey}},
+    {8, {"Art/Food9.bmp", 32, 64, kBlackKey}},
+    {9, {"Art/Door8.bmp", 32, 32, kBlackKey}},
+    {12, {"Art/TeleportPad4.bmp", 32, 16, kBlackKey}},
+    {13, {"Art/Block23.bmp", 32, 32, kBlackKey}},
+    {18, {"Art/Vases3.bmp", 32, 64, kBlackKey}},
+    {21, {"Art/Lever6.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House6.bmp", 32, 64, kBlackKey}},
+    {29, {"Art/Gem3.bmp", 64, 32, kBlackKey}},
+    {34, {"Art/Button5.bmp", 64, 64, kNoColourKey}},
+    {36, {"Art/Ladder.bmp", 32, 64, kRedKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 37;
@@ -129,6 +145,7 @@ constexpr QuestObjects kObjects = [] {
   q.pushAction = PushAction::CycleLadder;
   q.ladderCycle = kStops;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

@@ -83,6 +83,20 @@ constexpr DrawLine kDrawing[] = {
     each(Draw::Balls, 24, 0.9f, 0.9f),
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {7, {"Art/Key.bmp", 16, 32, kBlackKey}},
+    {8, {"Art/Drink3.bmp", 32, 64, kBlackKey}},
+    {9, {"Art/Door7.bmp", 32, 32, kBlackKey}},
+    {12, {"Art/TeleportPad.bmp", 32, 16, kBlackKey}},
+    {21, {"Art/Lever5.bmp", 64, 64, kRedKey}},
+    {24, {"Art/Ball.bmp", 64, 64, kRedKey}},
+    {34, {"Art/Button5.bmp", 64, 64, kNoColourKey}},
+    {35, {"Art/Button4.bmp", 64, 64, kRedKey}},
+    {39, {"Art/TrapDoor.bmp", 64, 32, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 38;
@@ -101,6 +115,7 @@ constexpr QuestObjects kObjects = [] {
   q.ballRollsLeft = true;
   q.pushAction = PushAction::TrapDoorByHeight;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

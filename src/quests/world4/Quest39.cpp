@@ -85,6 +85,18 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {8, {"Art/Banana.bmp", 32, 64, kBlackKey}},
+    {10, {"Art/Door5.bmp", 32, 32, kBlackKey}},
+    {12, {"Art/TeleportPad8.bmp", 32, 16, kBlackKey}},
+    {18, {"Art/Vases20.bmp", 32, 64, kBlackKey}},
+    {19, {"Art/Key2.bmp", 16, 32, kBlackKey}},
+    {21, {"Art/Lever4.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House12.bmp", 32, 64, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 39;
@@ -101,6 +113,7 @@ constexpr QuestObjects kObjects = [] {
   q.leverScripts = kLeverScripts;
   q.storeScripts = kStoreScripts;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 

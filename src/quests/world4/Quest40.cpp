@@ -99,6 +99,18 @@ constexpr DrawLine kDrawing[] = {
     kTeleporterBeams,
 };
 
+// The quest's pictures, slot by slot.
+constexpr SlotArtRow kArt[] = {
+    {6, {"Art/Coin.bmp", 32, 32, kBlackKey}},
+    {8, {"Art/Chocolate.bmp", 32, 64, kBlackKey}},
+    {12, {"Art/TeleportPad2.bmp", 32, 16, kBlackKey}},
+    {13, {"Art/Block17.bmp", 32, 32, kBlackKey}},
+    {16, {"Art/Hammer.bmp", 64, 64, kRedKey}},
+    {21, {"Art/Lever.bmp", 64, 64, kRedKey}},
+    {22, {"Art/House9.bmp", 32, 64, kBlackKey}},
+    {34, {"Art/Bag.bmp", 64, 64, kBlackKey}},
+};
+
 constexpr QuestObjects kObjects = [] {
   QuestObjects q{};
   q.quest = 40;
@@ -113,6 +125,7 @@ constexpr QuestObjects kObjects = [] {
   q.leverScripts = kLeverScripts;
   q.storeScripts = kStoreScripts;
   q.drawing = kDrawing;
+  q.art = kArt;
   return q;
 }();
 
