@@ -315,7 +315,12 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
 
 // Starts a quest as its briefing's Accept would: fresh world objects, pacers and quest clock.
 void ReplayRunner::gotoQuest(int quest) {
-  if (!game.gameRecord) runFrame();  // the boot scene makes the long-lived objects on its first frame
+  // The boot scene makes the long-lived objects on its first frame; from its second on, frames come at
+  // the steady pace a booted game has, so a quest entered here plays as one entered from a briefing.
+  if (!game.gameRecord) {
+    runFrame();
+    runFrame();
+  }
   game.freeSceneScreens();
   game.freeWorlds();
   for (auto& p : game.pacers) p.reset();
