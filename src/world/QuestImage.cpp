@@ -224,6 +224,8 @@ void restoreQuest(const LiveQuest& live, QuestImage& image) {
       value = saved;
     }
   });
+  // The clock goes on from what it had counted, even if it is paused again before the next step.
+  live.game.questTimerTotal = live.game.questTimerCarried;
   WorldState& w = live.state;
   live.scenery.gateScale = restoredScale(image.gateScale, live.scenery.gateScale);
   for (int i = 0; i < kMaxObjects; ++i) {

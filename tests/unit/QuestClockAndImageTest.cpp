@@ -130,3 +130,18 @@ TEST(QuestImage, TheClockAndTheDudeTravelWithTheImage) {
   EXPECT_EQ(after.world.coinsHeld, 4);
   EXPECT_EQ(after.world.ledge[5].active, 1);
 }
+
+TEST(QuestImage, ALoadedClockSurvivesAPauseBeforeTheFirstStep) {
+  // A loaded game comes back with its counted time; the information button or the menu pauses the
+  // clock again before any arrow key.
+  Quest before;
+  before.game.questTimerCarried = 36000;
+  QuestImage image;
+  captureQuest(before.live(true), image);
+  Quest after;
+  restoreQuest(after.live(true), image);
+  questclock::pause(after.game);
+  after.game.questTimerCarry = 1;  // as a pause of a running clock would leave it
+  questclock::run(after.game);
+  EXPECT_EQ(after.game.questTimerCarried, 36000u);
+}
