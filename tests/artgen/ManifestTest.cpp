@@ -557,3 +557,30 @@ TEST_F(GeneratedArt, PointerTipIsTheTopLeftPixel)
 }
 
 }  // namespace
+
+// A picture drawn without a key shows its whole frame: corners left empty come out as a dark box.
+// A thin dark outline along the edge is drawing, so the test looks two pixels in from each corner.
+TEST_F(GeneratedArt, OpaquePicturesFillTheirCorners)
+{
+    const std::uint32_t matte = (std::uint32_t(kMatte[0]) << 16) | (kMatte[1] << 8) | kMatte[2];
+    int checked = 0;
+    for (const ArtEntry& e : manifest()) {
+        if (e.colourKey != kKeyNone)
+            continue;
+        const Picture p = load(e);
+        ASSERT_FALSE(p.pixels.empty()) << e.name;
+        const int perRow = e.width / e.frameWidth;
+        for (int k = 0; k < e.frameCount; ++k) {
+            const int x0 = (k % perRow) * e.frameWidth, y0 = (k / perRow) * e.frameHeight;
+            const int xs[2] = {x0 + 2, x0 + e.frameWidth - 3}, ys[2] = {y0 + 2, y0 + e.frameHeight - 3};
+            for (int x : xs)
+                for (int y : ys) {
+                    const std::uint32_t c = p.at(x, y);
+                    EXPECT_TRUE(c != matte && c != 0)
+                        << e.name << " frame " << k << ": empty corner at (" << x - x0 << ", " << y - y0 << ")";
+                }
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
+}

@@ -29,13 +29,11 @@ ButtonState buttonState(int state, Rgb top, Rgb bottom)
     return {top, bottom, kInk, 0};
 }
 
-// A rounded button filling a frame that the game shows without a colour key: the corners are ink.
+// A rounded button in a frame that the game shows without a colour key; the generator lays a plate
+// in the colours around it beneath the corners.
 void solidButton(Canvas& c, double w, double h, int state, Rgb top, Rgb bottom, double radius)
 {
     cairo_t* cr = c.cr();
-    cairo_rectangle(cr, 0, 0, w, h);
-    c.setColour(kInk);
-    cairo_fill(cr);
     const ButtonState s = buttonState(state, top, bottom);
     c.box(1.5, 1.5 + s.sink, w - 3, h - 3 - s.sink, radius, s.top, s.bottom, 0);
     c.roundedRect(1.5, 1.5 + s.sink, w - 3, h - 3 - s.sink, radius);
@@ -119,7 +117,7 @@ void drawBarBackground(Canvas& c)
     c.setVerticalGradient(0, kWoodTop, 64, kWoodBottom);
     cairo_paint(cr);
     cairo_rectangle(cr, 0, 0, 64, 2);
-    c.setColour(kInk);
+    c.setColour(darker(kWoodBottom, 0.55));
     cairo_fill(cr);
     c.setVerticalGradient(2, hex(0xFFE9A0), 6, kGoldDark);
     cairo_rectangle(cr, 0, 2, 64, 4);
