@@ -584,3 +584,60 @@ TEST_F(GeneratedArt, OpaquePicturesFillTheirCorners)
     }
     EXPECT_GT(checked, 20);
 }
+
+const ArtEntry& entryNamed(const char* name)
+{
+    const ArtEntry* e = findArt(name);
+    EXPECT_NE(e, nullptr) << name;
+    return *e;
+}
+
+// The bar is drawn up to the screen's right edge: the timer's hourglass and the information button
+// must sit inside their frames' rims, or the edge cuts them.
+TEST_F(GeneratedArt, BarPicturesFitInsideTheirFrames)
+{
+    const ArtEntry& timer = entryNamed("Frame2");
+    const Picture t = load(timer);
+    ASSERT_FALSE(t.pixels.empty());
+    for (int y = 0; y < 32; ++y)
+        for (int x = 59; x < 64; ++x) {
+            const std::uint32_t c = t.at(x, y);
+            const int r = c >> 16, g = (c >> 8) & 0xFF, b = c & 0xFF;
+            EXPECT_FALSE(b > 200 && g > 200 && r < 215) << "hourglass glass at the rim, x " << x << " y " << y;
+        }
+    const ArtEntry& info = entryNamed("Info");
+    const Picture p = load(info);
+    ASSERT_FALSE(p.pixels.empty());
+    for (int k = 0; k < info.frameCount; ++k)
+        for (int x = 14; x < 16; ++x) {
+            const std::uint32_t c = p.at(k * info.frameWidth + x, 16);
+            const int r = c >> 16, g = (c >> 8) & 0xFF;
+            EXPECT_GT(r, g) << "frame " << k << " column " << x << ": the button reaches the frame's edge";
+        }
+}
+
+// The weight in the bar (drawn 64 by 64) is the weight of the quest (32 by 32) at twice the size:
+// their outlines agree.
+TEST_F(GeneratedArt, TheWeightLooksTheSameInTheBarAndInTheQuest)
+{
+    const ArtEntry& small = entryNamed("Weight");
+    const ArtEntry& big = entryNamed("Weight2");
+    const Picture s = load(small), b = load(big);
+    ASSERT_FALSE(s.pixels.empty());
+    ASSERT_FALSE(b.pixels.empty());
+    const std::uint32_t key = small.colourKey & 0xFFFFFF;
+    ASSERT_EQ(key, big.colourKey & 0xFFFFFF);
+    int shown = 0, differing = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            int bigShown = 0;
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx)
+                    bigShown += b.at(2 * x + dx, 2 * y + dy) != key;
+            const bool inSmall = s.at(x, y) != key, inBig = bigShown >= 2;
+            shown += inSmall;
+            differing += inSmall != inBig;
+        }
+    ASSERT_GT(shown, 100);
+    EXPECT_LT(differing, shown / 10) << differing << " of " << shown << " pixels differ";
+}

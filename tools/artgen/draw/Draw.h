@@ -58,6 +58,8 @@ void drawMissionMark(Canvas& c);
 void drawHeart(Canvas& c);
 void drawCoin(Canvas& c);
 void drawWeight(Canvas& c);
+// The weight without its glint, in a 32 by 32 square: the one picture of the weight everywhere.
+void weightPicture(Canvas& c);
 void drawMushroom(Canvas& c);
 void drawGoldKey(Canvas& c);
 void drawMallet(Canvas& c);
