@@ -641,3 +641,44 @@ TEST_F(GeneratedArt, TheWeightLooksTheSameInTheBarAndInTheQuest)
     ASSERT_GT(shown, 100);
     EXPECT_LT(differing, shown / 10) << differing << " of " << shown << " pixels differ";
 }
+
+// The sliding studs of the name entry (Hand2, drawn at y 387) pass over the typed name (letters
+// from about y 413 to 440): nothing of them may show there.
+TEST_F(GeneratedArt, NameEntryStudsLeaveTheNameVisible)
+{
+    const ArtEntry& studs = entryNamed("Hand2");
+    const Picture p = load(studs);
+    ASSERT_FALSE(p.pixels.empty());
+    const std::uint32_t key = studs.colourKey & 0xFFFFFF;
+    for (int y = 413 - 387; y < 441 - 387; ++y)
+        for (int x = 0; x < studs.frameWidth; ++x)
+            EXPECT_EQ(p.at(x, y), key) << "x " << x << " y " << y;
+}
+
+// The rightmost column of ink of frame k, or -1.
+int inkRight(const Picture& p, const ArtEntry& e, int k)
+{
+    const int perRow = e.width / e.frameWidth;
+    const int x0 = (k % perRow) * e.frameWidth, y0 = (k / perRow) * e.frameHeight;
+    for (int x = e.frameWidth - 1; x >= 0; --x)
+        for (int y = 0; y < e.frameHeight; ++y)
+            if (p.at(x0 + x, y0 + y) != (e.colourKey & 0xFFFFFF))
+                return x;
+    return -1;
+}
+
+// "IVan" must not read "I Van": the narrow capitals end where a lower-case "o" ends, so the next
+// letter follows them as closely as it follows any other.
+TEST_F(GeneratedArt, NarrowCapitalsEndWhereOtherLettersEnd)
+{
+    const int kO = 2 + ('o' - 'a'), kI = 44, kJ = 45;
+    const ArtEntry& typed = entryNamed("Name");
+    const Picture t = load(typed);
+    for (int code : {kI, kJ})
+        EXPECT_NEAR(inkRight(t, typed, code), inkRight(t, typed, kO), 1) << "typed glyph " << code;
+    const ArtEntry& low = entryNamed("You4");
+    const ArtEntry& high = entryNamed("You5");
+    const Picture l = load(low), h = load(high);
+    for (int code : {kI, kJ})
+        EXPECT_NEAR(inkRight(h, high, code - 28), inkRight(l, low, kO), 2) << "shown glyph " << code;
+}
