@@ -50,6 +50,8 @@ void drawCreditsBackdrop(Canvas& c);
 
 // Information.cpp
 void drawInformationOpening(Canvas& c, int step);  // 0-4 the opening, 5 the backdrop of the pages
+// The backdrop that stays behind the pages: one frame per page, with plates under the darkest texts.
+void drawInformationPageBackdrops(Canvas& c);
 void drawInformationTitle(Canvas& c);
 void drawPointsLabel(Canvas& c);
 void drawMissionMark(Canvas& c);
