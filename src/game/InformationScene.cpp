@@ -42,6 +42,9 @@ void InformationScene(GameApp& game) {
   beginSceneFrame(game);
   ensureBackContinuePanel(game);
   if (!game.informationScreen) {
+    // The main menu opens this screen over itself without a scene change; the delays of the title
+    // and the texts still count from here.
+    startSceneClock(game);
     game.informationScreen = std::make_unique<InformationScreen>();
     game.informationScreen->Load(&game.graphics);
     restartTitleMusicIfAsked(game);

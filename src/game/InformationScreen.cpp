@@ -25,7 +25,7 @@ constexpr SlotArt kSlotArt[InformationScreen::kSlots] = {
     {"Art/Block.bmp", 32, 32, kKeyBlack},         {"Art/Hammer.bmp", 64, 64, kKeyRed},
     {"Art/Door7.bmp", 32, 32, kKeyBlack},         {"Art/Key.bmp", 16, 32, kKeyBlack},
     {"Art/WritePoints.bmp", 128, 32, kKeyBlack},  {"Art/Question.bmp", 32, 64, kKeyRed},
-    {"Art/House.bmp", 32, 64, kKeyBlack},         {"Art/Show.bmp", 128, 128, kNoKey},
+    {"Art/House.bmp", 32, 64, kKeyBlack},         {"Art/Show.bmp", 128, 128, kKeyBlack},
     {nullptr, 0, 0, kNoKey},                      {"Art/Trampoline.bmp", 64, 64, kKeyBlack},
     {"Art/Button5.bmp", 64, 64, kNoKey},
 };
@@ -76,7 +76,8 @@ void InformationScreen::drawPage() {
 }
 
 void InformationScreen::Draw(const BackContinuePanel* panel, uint32_t sceneSeconds) {
-  sheet.DrawFrame(backdrop, 0, 0, 0, kWhite, 3.125f, 2.34375f);
+  // The last backdrop has one frame per page, lit under that page's darkest texts.
+  sheet.DrawFrame(backdrop, backdrop == kLastBackdrop ? page : 0, 0, 0, kWhite, 3.125f, 2.34375f);
   if (panel) panel->buttons.DrawFrame(BackContinuePanel::kBack, frames[kBack - 1], 700, 10, kWhite, 1, 1);
   if (sceneSeconds > 1) {
     sheet.DrawFrame(kTitleSlot, 0, 250, 4, kWhite, 1.1f, 1.0f);

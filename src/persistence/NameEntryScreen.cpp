@@ -46,8 +46,12 @@ void NameEntryScreen::Load(GraphicsDevice* graphics) {
 void NameEntryScreen::Move(int steps) {
   if (hand1X > kHand1Stop) hand1X = std::max(kHand1Stop, hand1X - steps);
   if (hand1X == kHand1Stop && hand2Gap < kHand2Widest) hand2Gap = std::min(kHand2Widest, hand2Gap + steps);
-  if (hand3X < 0) hand3X = std::min(0, hand3X + steps / 3);
-  if (hand5Y > kHand5Stop) hand5Y = std::max(kHand5Stop, hand5Y - steps / 3);
+  // A third of the steps, the remainder kept for the next frame: at a high frame rate a frame has
+  // fewer than three steps and the sleeve and the rising arm would never move.
+  const int thirds = (steps + thirdsCarried) / 3;
+  thirdsCarried = (steps + thirdsCarried) % 3;
+  if (hand3X < 0) hand3X = std::min(0, hand3X + thirds);
+  if (hand5Y > kHand5Stop) hand5Y = std::max(kHand5Stop, hand5Y - thirds);
 }
 
 void NameEntryScreen::Grow() {

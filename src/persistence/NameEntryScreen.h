@@ -29,6 +29,7 @@ class NameEntryScreen {
   int hand2Gap = 16;
   int hand3X = -64;
   int hand5Y = 664;
+  int thirdsCarried = 0;  // what out / 3 left over, so slow hands move at high frame rates too
   float growScale = 0;
   Name name = {};
   int slotX[kNameSlots] = {};

@@ -47,9 +47,20 @@ int Application::Open() {
     std::fprintf(stderr, "ilvys-mission: no display found (is DISPLAY or WAYLAND_DISPLAY set?)\n");
     return 0;
   }
-  const Uint32 flags = options.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window = SDL_CreateWindow(caption, options.windowed ? SDL_WINDOWPOS_CENTERED : x,
-                            options.windowed ? SDL_WINDOWPOS_CENTERED : y, 800, 600, flags);
+  if (options.windowed) {
+    window = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, 0);
+  } else {
+    // Full screen is asked of the window manager; without one (a bare X server) the request goes
+    // unanswered and an 800 by 600 window would hold a picture laid out for the whole display. So
+    // the window is made as large as the display from the start, borderless, at its corner.
+    int w = 800, h = 600;
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
+      w = desktop.w;
+      h = desktop.h;
+    }
+    window = SDL_CreateWindow(caption, x, y, w, h, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+  }
   if (!window) {
     std::fprintf(stderr, "ilvys-mission: cannot create the game window: %s\n", SDL_GetError());
     return 0;

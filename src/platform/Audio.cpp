@@ -59,10 +59,14 @@ void SoundSystem::setMusicAttenuation(int hundredthsOfDecibel) {
   applyVolumes();
 }
 
+// The master volume at 100 lifts every level by 10 dB, above what the mixer can play: the gains
+// are taken relative to that loudest master, so the levels below it stay apart instead of all
+// clipping to full volume (effect volumes 90 and 100 would sound the same).
 void SoundSystem::applyVolumes() {
   if (!open) return;
-  Mix_Volume(kEffectChannel, mixerVolume(masterGain() * gainOfAttenuation(effectLevel)));
-  Mix_VolumeMusic(mixerVolume(masterGain() * gainOfAttenuation(musicLevel)));
+  const float master = masterGain() / gainOfAttenuation(masterAttenuation(100));
+  Mix_Volume(kEffectChannel, mixerVolume(master * gainOfAttenuation(effectLevel)));
+  Mix_VolumeMusic(mixerVolume(master * gainOfAttenuation(musicLevel)));
 }
 
 Mix_Chunk* SoundSystem::wave(const char* file) {

@@ -86,6 +86,11 @@ void MouseCursor::Update() {
   mouse.Poll();
   x += mouse.DeltaX();
   y += mouse.DeltaY();
+  // Summing the motion alone would keep for good the distance a pull-back in Draw put between the
+  // drawn pointer and the real one (a fast move into the edge band or the letterbox).
+  if (mouse.kind != kMouse) return;
+  x = mouse.PointerX();
+  y = mouse.PointerY();
 }
 
 void MouseCursor::Draw() {

@@ -37,6 +37,9 @@ class InputDevice {
   void SetLatch(int code, int value) { latch[code & 0xFF] = value; }
   int DeltaX() const { return kind == kMouse ? motionX : 0; }
   int DeltaY() const { return kind == kMouse ? motionY : 0; }
+  // Where the real pointer stood at the last poll.
+  int PointerX() const { return lastMouseX; }
+  int PointerY() const { return lastMouseY; }
 
  private:
   InputSnapshot snapshot;
@@ -56,6 +59,7 @@ class MouseCursor {
   InputDevice mouse;
 
   int Load(GraphicsDevice* graphics);
+  // Moves with the mouse and stays on the real pointer, even after Draw held it back.
   void Update();
   // Pulls the pointer back into the allowed area (2..796, 2..598), then draws it.
   void Draw();

@@ -34,7 +34,7 @@ constexpr SlotFile kSlotFiles[kSlotCount] = {
     {"Art/ButtonAccept.bmp", 128, 32, kNoKey}, {"Art/Numbers4.bmp", 64, 64, kKeyRed},
     {"Art/Frame.bmp", 128, 128, kNoKey},       {nullptr, 0, 0, kNoKey},
     {"Art/Health.bmp", 32, 32, kKeyGreen},     {"Art/Numbers7.bmp", 32, 32, kKeyBlack},
-    {"Art/Frame4.bmp", 64, 32, kKeyRed},       {"Art/WritePoints.bmp", 128, 32, kNoKey},
+    {"Art/Frame4.bmp", 64, 32, kKeyRed},       {"Art/WritePoints.bmp", 128, 32, kKeyBlack},
     {"Art/Numbers6.bmp", 32, 32, kKeyBlack},   {"Art/Necklace.bmp", 512, 512, kKeyBlack},
     {"Art/Gem1.bmp", 32, 32, kKeyBlack},       {"Art/Gem2.bmp", 32, 32, kKeyRed},
     {"Art/Gem3.bmp", 64, 32, kKeyBlack},       {"Art/Gem4.bmp", 32, 64, kKeyBlack},

@@ -224,8 +224,13 @@ void restoreQuest(const LiveQuest& live, QuestImage& image) {
       value = saved;
     }
   });
+  // The clock goes on from what it had counted, even if it is paused again before the next step.
+  live.game.questTimerTotal = live.game.questTimerCarried;
   WorldState& w = live.state;
-  live.scenery.gateScale = restoredScale(image.gateScale, live.scenery.gateScale);
+  // A gate that grows from nothing (quest 2's drawbridge) comes back down, not as the setup's 0.
+  const float setupGate = live.scenery.gateScale;
+  const float gateShown = setupGate > 0 ? setupGate : QuestScenery::kGateOpenScale;
+  live.scenery.gateScale = restoredScale(image.gateScale, gateShown);
   for (int i = 0; i < kMaxObjects; ++i) {
     w.suspWallScale[i] = restoredScale(image.suspWallScale[i], w.suspWallScale[i]);
     w.doorScaleX[i] = restoredScale(image.doorScaleX[i], w.doorScaleX[i]);

@@ -123,8 +123,8 @@ void QuestScenery::animate(float vanishesBelow) {
     }
   } else {
     gateScale += 0.02f;
-    if (gateScale > 0.9f) {
-      gateScale = 0.9f;
+    if (gateScale > kGateOpenScale) {
+      gateScale = kGateOpenScale;
       fadeActive = 0;
       portcullisMoving = 1;
     }

@@ -14,6 +14,8 @@ class QuestScenery {
   virtual ~QuestScenery() = default;
 
   static constexpr int kTimeLimit = 150;
+  // How far an opening gate (quest 2's drawbridge) comes down.
+  static constexpr float kGateOpenScale = 0.9f;
 
   SpriteSheet sheet;
   uint8_t gateClosing = 0;

@@ -109,9 +109,7 @@ void closeMenuOverSolvedQuest(Frame& f) {
 
 void openInformation(Frame& f) {
   GameApp& game = f.game;
-  game.sceneClockRestart = 1;
-  game.questTimerRunning = 0;
-  game.questTimerCarry = 1;
+  questclock::pause(game);
   closeMenuOverSolvedQuest(f);
   game.gameRecord->worldReturn = kFromInformation;
   game.gameRecord->transferState = kCaptureQuest;

@@ -315,3 +315,20 @@ TEST(Backgrounds, WallOverlaysAreWrittenForEveryQuestWithALayout)
 }
 
 }  // namespace
+
+TEST(Backgrounds, QuestOnesTraderHasAStallAtItsPlace)
+{
+    // The quest is solved by a trade; the herbalist's stall on the wall above the trader's place
+    // shows where. Its herbs are the only strong greens in the castle.
+    const Background castle = background(1);
+    const int x0 = int(490 * kToImageX), x1 = int(550 * kToImageX);
+    const int y0 = int(140 * kToImageY), y1 = int(205 * kToImageY);
+    int green = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const std::uint32_t c = castle.at(x, y);
+            const int r = c >> 16, g = (c >> 8) & 0xFF, b = c & 0xFF;
+            green += g > r + 40 && g > b + 40;
+        }
+    EXPECT_GT(green, 40);
+}

@@ -161,13 +161,6 @@ TEST(GameFiles, EveryPictureTheGameNamesIsGenerated)
     }
 }
 
-// The quest panel shows the points plate with its black surround as a frame, while the
-// information screen cuts the same plate out by its key.
-bool isDrawnUnkeyedOnPurpose(const std::string& name, const std::string& where, uint32_t key)
-{
-    return key == kKeyNone && name == "WritePoints" && where.rfind("quests/QuestPanel.cpp", 0) == 0;
-}
-
 TEST(GameFiles, PicturesAreCutAndKeyedAsTheGameLoadsThem)
 {
     // Sheets and table rows: file, frame width, frame height, key (a frame size of 0 is the whole image).
@@ -193,9 +186,7 @@ TEST(GameFiles, PicturesAreCutAndKeyedAsTheGameLoadsThem)
             EXPECT_GE(e->width, fw) << at << "image narrower than one frame";
             EXPECT_GE(e->height, fh) << at << "image lower than one frame";
         }
-        if (!isDrawnUnkeyedOnPurpose(hit.groups[0], hit.where, *key)) {
-            EXPECT_EQ(keyName(e->colourKey), keyName(*key)) << at << "colour key";
-        }
+        EXPECT_EQ(keyName(e->colourKey), keyName(*key)) << at << "colour key";
     }
 
     // Single textures: file, key; the whole picture is drawn, so only the key can disagree.

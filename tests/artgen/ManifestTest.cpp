@@ -557,3 +557,128 @@ TEST_F(GeneratedArt, PointerTipIsTheTopLeftPixel)
 }
 
 }  // namespace
+
+// A picture drawn without a key shows its whole frame: corners left empty come out as a dark box.
+// A thin dark outline along the edge is drawing, so the test looks two pixels in from each corner.
+TEST_F(GeneratedArt, OpaquePicturesFillTheirCorners)
+{
+    const std::uint32_t matte = (std::uint32_t(kMatte[0]) << 16) | (kMatte[1] << 8) | kMatte[2];
+    int checked = 0;
+    for (const ArtEntry& e : manifest()) {
+        if (e.colourKey != kKeyNone)
+            continue;
+        const Picture p = load(e);
+        ASSERT_FALSE(p.pixels.empty()) << e.name;
+        const int perRow = e.width / e.frameWidth;
+        for (int k = 0; k < e.frameCount; ++k) {
+            const int x0 = (k % perRow) * e.frameWidth, y0 = (k / perRow) * e.frameHeight;
+            const int xs[2] = {x0 + 2, x0 + e.frameWidth - 3}, ys[2] = {y0 + 2, y0 + e.frameHeight - 3};
+            for (int x : xs)
+                for (int y : ys) {
+                    const std::uint32_t c = p.at(x, y);
+                    EXPECT_TRUE(c != matte && c != 0)
+                        << e.name << " frame " << k << ": empty corner at (" << x - x0 << ", " << y - y0 << ")";
+                }
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
+}
+
+const ArtEntry& entryNamed(const char* name)
+{
+    const ArtEntry* e = findArt(name);
+    EXPECT_NE(e, nullptr) << name;
+    return *e;
+}
+
+// The bar is drawn up to the screen's right edge: the timer's hourglass and the information button
+// must sit inside their frames' rims, or the edge cuts them.
+TEST_F(GeneratedArt, BarPicturesFitInsideTheirFrames)
+{
+    const ArtEntry& timer = entryNamed("Frame2");
+    const Picture t = load(timer);
+    ASSERT_FALSE(t.pixels.empty());
+    for (int y = 0; y < 32; ++y)
+        for (int x = 59; x < 64; ++x) {
+            const std::uint32_t c = t.at(x, y);
+            const int r = c >> 16, g = (c >> 8) & 0xFF, b = c & 0xFF;
+            EXPECT_FALSE(b > 200 && g > 200 && r < 215) << "hourglass glass at the rim, x " << x << " y " << y;
+        }
+    const ArtEntry& info = entryNamed("Info");
+    const Picture p = load(info);
+    ASSERT_FALSE(p.pixels.empty());
+    for (int k = 0; k < info.frameCount; ++k)
+        for (int x = 14; x < 16; ++x) {
+            const std::uint32_t c = p.at(k * info.frameWidth + x, 16);
+            const int r = c >> 16, g = (c >> 8) & 0xFF;
+            EXPECT_GT(r, g) << "frame " << k << " column " << x << ": the button reaches the frame's edge";
+        }
+}
+
+// The weight in the bar (drawn 64 by 64) is the weight of the quest (32 by 32) at twice the size:
+// their outlines agree.
+TEST_F(GeneratedArt, TheWeightLooksTheSameInTheBarAndInTheQuest)
+{
+    const ArtEntry& small = entryNamed("Weight");
+    const ArtEntry& big = entryNamed("Weight2");
+    const Picture s = load(small), b = load(big);
+    ASSERT_FALSE(s.pixels.empty());
+    ASSERT_FALSE(b.pixels.empty());
+    const std::uint32_t key = small.colourKey & 0xFFFFFF;
+    ASSERT_EQ(key, big.colourKey & 0xFFFFFF);
+    int shown = 0, differing = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            int bigShown = 0;
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx)
+                    bigShown += b.at(2 * x + dx, 2 * y + dy) != key;
+            const bool inSmall = s.at(x, y) != key, inBig = bigShown >= 2;
+            shown += inSmall;
+            differing += inSmall != inBig;
+        }
+    ASSERT_GT(shown, 100);
+    EXPECT_LT(differing, shown / 10) << differing << " of " << shown << " pixels differ";
+}
+
+// The sliding studs of the name entry (Hand2, drawn at y 387) pass over the typed name (letters
+// from about y 413 to 440): nothing of them may show there.
+TEST_F(GeneratedArt, NameEntryStudsLeaveTheNameVisible)
+{
+    const ArtEntry& studs = entryNamed("Hand2");
+    const Picture p = load(studs);
+    ASSERT_FALSE(p.pixels.empty());
+    const std::uint32_t key = studs.colourKey & 0xFFFFFF;
+    for (int y = 413 - 387; y < 441 - 387; ++y)
+        for (int x = 0; x < studs.frameWidth; ++x)
+            EXPECT_EQ(p.at(x, y), key) << "x " << x << " y " << y;
+}
+
+// The rightmost column of ink of frame k, or -1.
+int inkRight(const Picture& p, const ArtEntry& e, int k)
+{
+    const int perRow = e.width / e.frameWidth;
+    const int x0 = (k % perRow) * e.frameWidth, y0 = (k / perRow) * e.frameHeight;
+    for (int x = e.frameWidth - 1; x >= 0; --x)
+        for (int y = 0; y < e.frameHeight; ++y)
+            if (p.at(x0 + x, y0 + y) != (e.colourKey & 0xFFFFFF))
+                return x;
+    return -1;
+}
+
+// "IVan" must not read "I Van": the narrow capitals end where a lower-case "o" ends, so the next
+// letter follows them as closely as it follows any other.
+TEST_F(GeneratedArt, NarrowCapitalsEndWhereOtherLettersEnd)
+{
+    const int kO = 2 + ('o' - 'a'), kI = 44, kJ = 45;
+    const ArtEntry& typed = entryNamed("Name");
+    const Picture t = load(typed);
+    for (int code : {kI, kJ})
+        EXPECT_NEAR(inkRight(t, typed, code), inkRight(t, typed, kO), 1) << "typed glyph " << code;
+    const ArtEntry& low = entryNamed("You4");
+    const ArtEntry& high = entryNamed("You5");
+    const Picture l = load(low), h = load(high);
+    for (int code : {kI, kJ})
+        EXPECT_NEAR(inkRight(h, high, code - 28), inkRight(l, low, kO), 2) << "shown glyph " << code;
+}

@@ -85,17 +85,30 @@ TEST_F(MixerTest, VolumesFollowTheMasterAtOnceAndFileNamesMayBeMissing) {
   ASSERT_EQ(effect.Play((data + "Coin.wav").c_str(), 80, 1), 1);
   const int effectLoud = Mix_Volume(0, -1);
   const int musicLoud = Mix_VolumeMusic(-1);
-  EXPECT_EQ(effectLoud, 40);  // 10^((1000 - 2000) / 2000) of 128
-  EXPECT_EQ(musicLoud, 93);   // 10^((1000 - 1280) / 2000) of 128
+  // Relative to the loudest master: 10^(-2000 / 2000) and 10^(-1280 / 2000) of 128.
+  EXPECT_EQ(effectLoud, 13);
+  EXPECT_EQ(musicLoud, 29);
 
   // A lower master volume is heard on what already plays, and the old one comes back whole.
   ASSERT_EQ(audio.SetMasterVolume(80), 1);
-  EXPECT_EQ(Mix_Volume(0, -1), 4);
-  EXPECT_EQ(Mix_VolumeMusic(-1), 9);
+  EXPECT_EQ(Mix_Volume(0, -1), 1);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 3);
   ASSERT_EQ(audio.SetMasterVolume(201), 1);  // 201 is 100
   EXPECT_EQ(Mix_Volume(0, -1), effectLoud);
   EXPECT_EQ(Mix_VolumeMusic(-1), musicLoud);
 
   EXPECT_EQ(effect.Play(nullptr, 80, 1), 0);
   EXPECT_EQ(music.Load(nullptr), 0);
+}
+
+TEST_F(MixerTest, EffectVolumesNinetyAndAHundredSoundDifferent) {
+  // At the full master level the top effect volumes used to clip to the same mixer volume.
+  SoundEffect effect;
+  ASSERT_EQ(effect.Attach(&audio), 1);
+  ASSERT_EQ(effect.Play((data + "Coin.wav").c_str(), 100, 1), 1);
+  const int loudest = Mix_Volume(0, -1);
+  ASSERT_EQ(effect.Play((data + "Coin.wav").c_str(), 90, 1), 1);
+  const int ninety = Mix_Volume(0, -1);
+  EXPECT_EQ(loudest, 128);
+  EXPECT_EQ(ninety, 40);  // 10 dB below
 }

@@ -139,5 +139,28 @@ TEST(MouseCursor, PointerIsPulledBackIntoTheAllowedAreaWhenDrawn) {
   d.source.state.mouseX = 3;
   cursor.Update();
   cursor.Draw();
-  EXPECT_EQ(cursor.x, 403);
+  EXPECT_EQ(cursor.x, 3);  // back on the real pointer
+}
+
+TEST(MouseCursor, AFastMoveIntoTheEdgeBandLeavesNoDistanceBehind) {
+  Devices d;
+  MouseCursor cursor;
+  cursor.mouse.Create(&d.system, kMouse, 0);
+  auto frame = [&](int realX, int realY) {
+    d.source.state.mouseX = realX;
+    d.source.state.mouseY = realY;
+    cursor.Update();
+    cursor.Draw();
+  };
+  frame(300, 300);
+  frame(799, 300);  // the right edge band: held back
+  EXPECT_EQ(cursor.x, 300);
+  frame(500, 300);
+  frame(600, 300);
+  EXPECT_EQ(cursor.x, 600);
+  frame(600, 650);  // the letterbox below the picture
+  frame(600, 200);
+  EXPECT_EQ(cursor.y, 200);
+  frame(300, 200);
+  EXPECT_EQ(cursor.x, 300);
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "persistence/NameEntryScreen.h"
 #include "persistence/NameGlyphs.h"
 
 namespace {
@@ -67,4 +68,14 @@ TEST(NameTyping, TheCursorIsAlwaysTheLastCode) {
     for (int i = cursor + 1; i < kNameSlots; ++i) EXPECT_EQ(name[i], 0) << "step " << step;
     for (int i = 0; i < cursor; ++i) EXPECT_NE(name[i], kGlyphCursor);
   }
+}
+
+TEST(NameEntryHands, SlowHandsArriveEvenWithFewStepsAFrame) {
+  // At 60 frames a second the pacer gives two or three steps a frame; a third of that, rounded
+  // down each frame, would leave the sleeve and the rising arm where they start.
+  NameEntryScreen screen;
+  for (int frame = 0; frame < 600; ++frame) screen.Move(2);
+  EXPECT_EQ(screen.hand3X, 0);
+  EXPECT_EQ(screen.hand5Y, 536);
+  EXPECT_EQ(screen.hand1X, 233);
 }

@@ -130,3 +130,50 @@ TEST(QuestImage, TheClockAndTheDudeTravelWithTheImage) {
   EXPECT_EQ(after.world.coinsHeld, 4);
   EXPECT_EQ(after.world.ledge[5].active, 1);
 }
+
+TEST(QuestImage, GatesComeBackAsTheyWereLeft) {
+  // Quest 2's drawbridge starts at 0 and comes down to its open scale when the horn is taken.
+  Quest before;
+  before.scenery.gateScale = QuestScenery::kGateOpenScale;
+  QuestImage image;
+  captureQuest(before.live(true), image);
+  Quest after;  // set up afresh: the bridge is up
+  restoreQuest(after.live(true), image);
+  EXPECT_FLOAT_EQ(after.scenery.gateScale, QuestScenery::kGateOpenScale);
+  // A bridge not yet lowered stays up.
+  before.scenery.gateScale = 0;
+  captureQuest(before.live(true), image);
+  Quest untouched;
+  restoreQuest(untouched.live(true), image);
+  EXPECT_FLOAT_EQ(untouched.scenery.gateScale, 0.0f);
+  // A gate that stands from the start (quest 4's) keeps the setup's scale, or is gone.
+  Quest standing;
+  standing.scenery.gateScale = 2.0f;
+  standing.scenery.gateClosing = 1;
+  captureQuest(standing.live(true), image);
+  Quest standingAfter;
+  standingAfter.scenery.gateScale = 2.0f;
+  restoreQuest(standingAfter.live(true), image);
+  EXPECT_FLOAT_EQ(standingAfter.scenery.gateScale, 2.0f);
+  standing.scenery.gateScale = 0;
+  captureQuest(standing.live(true), image);
+  Quest goneAfter;
+  goneAfter.scenery.gateScale = 2.0f;
+  restoreQuest(goneAfter.live(true), image);
+  EXPECT_FLOAT_EQ(goneAfter.scenery.gateScale, 0.0f);
+}
+
+TEST(QuestImage, ALoadedClockSurvivesAPauseBeforeTheFirstStep) {
+  // A loaded game comes back with its counted time; the information button or the menu pauses the
+  // clock again before any arrow key.
+  Quest before;
+  before.game.questTimerCarried = 36000;
+  QuestImage image;
+  captureQuest(before.live(true), image);
+  Quest after;
+  restoreQuest(after.live(true), image);
+  questclock::pause(after.game);
+  after.game.questTimerCarry = 1;  // as a pause of a running clock would leave it
+  questclock::run(after.game);
+  EXPECT_EQ(after.game.questTimerCarried, 36000u);
+}

@@ -1,5 +1,7 @@
 #include "Generator.h"
 
+#include "tables/OpaquePlates.h"
+
 #include <system_error>
 
 namespace artgen {
@@ -8,6 +10,8 @@ std::unique_ptr<Canvas> render(const ArtEntry& entry)
 {
     auto canvas = std::make_unique<Canvas>(entry.width, entry.height, entry.frameWidth, entry.frameHeight);
     entry.draw(*canvas);
+    if (const Plate* plate = plateFor(entry.name))
+        underlayPlate(*canvas, *plate, entry.frameCount);
     return canvas;
 }
 

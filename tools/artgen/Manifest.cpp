@@ -58,13 +58,13 @@ const ArtEntry kArt[] = {
     {"Back11", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 2); }},
     {"Back12", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 3); }},
     {"Back13", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 4); }},
-    {"Back14", 256, 256, 256, 256, 1, kKeyNone, [](Canvas& c) { drawInformationOpening(c, 5); }},
+    {"Back14", 512, 512, 256, 256, 4, kKeyNone, drawInformationPageBackdrops},
     {"WriteInformation", 256, 64, 256, 64, 1, kKeyBlack, drawInformationTitle},
     {"Arrow5", 128, 64, 32, 64, 3, kKeyRed, [](Canvas& c) { drawPageArrow(c, false); }},
     {"Arrow6", 128, 64, 32, 64, 3, kKeyRed, [](Canvas& c) { drawPageArrow(c, true); }},
     {"WritePoints", 128, 32, 128, 32, 1, kKeyBlack, drawPointsLabel},
     {"Question", 32, 64, 32, 64, 1, kKeyRed, drawMissionMark},
-    {"Show", 128, 128, 128, 128, 1, kKeyNone, drawSignWallLesson},
+    {"Show", 128, 128, 128, 128, 1, kKeyBlack, drawSignWallLesson},
 
     // Things of the quests, also shown on the information pages
     {"Health", 32, 32, 32, 32, 1, kKeyGreen, drawHeart},

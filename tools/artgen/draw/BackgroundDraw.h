@@ -130,6 +130,7 @@ enum class Place {
     MountainPass,    // snowy peaks over the way on
     PalaceFront,     // the palace steps behind the garden fence
     ThroneDais,      // the throne room's dais behind the two-leaf gate
+    HerbStall,       // the herbalist's stall where the quest's trader stands
 };
 
 void drawPlace(Canvas& c, Place place, const GoalArea& goal, const FieldRect& spot, const FloorPlan& plan,

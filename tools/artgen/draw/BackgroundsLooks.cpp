@@ -3,7 +3,7 @@
 // open floor below a back wall, with the goal's place where their goal rectangle lies.
 #include "draw/BackgroundDraw.h"
 
-#include <array>
+#include "quests/QuestObjects.h"
 
 namespace artgen {
 
@@ -68,7 +68,7 @@ struct Scene {
 
 // clang-format off
 const Scene kScenes[] = {
-    {1, &kCastle, Ornament::Windows, Place::None, {}},
+    {1, &kCastle, Ornament::Windows, Place::HerbStall, {}},
     {2, &kMoat, Ornament::None, Place::CastleGate, {}},
     {3, &kGallery, Ornament::Wainscot, Place::GrandDoorway, {}},
     {4, &kThroneRoom, Ornament::Banners, Place::ThroneAisle, {}},
@@ -191,6 +191,18 @@ const Scene* sceneOf(int quest)
     return nullptr;
 }
 
+// Where the place is painted: the scene's own spot, or for a stall the trader's place, the wall
+// above the spot where the dude stands to trade.
+FieldRect placeSpot(const Scene& scene)
+{
+    if (scene.place != Place::HerbStall)
+        return scene.spot;
+    const QuestObjects* q = questObjects(scene.quest);
+    if (!q || !q->trader)
+        return {};
+    return {q->trader->x - 2, q->trader->y - 46, q->trader->x + 47, q->trader->y + 12};
+}
+
 }  // namespace
 
 void drawQuestBackground(Canvas& c, int quest)
@@ -212,7 +224,7 @@ void drawQuestBackground(Canvas& c, int quest)
     const GoalArea goal = layout && layout->hasGoal ? layout->goal : scene->goal;
     if (!layout)
         paintOpenScene(c, *scene->look, goal, floorTop);
-    drawPlace(c, scene->place, goal, scene->spot, plan, *scene->look);
+    drawPlace(c, scene->place, goal, placeSpot(*scene), plan, *scene->look);
     cairo_restore(cr);
 }
 

@@ -346,6 +346,52 @@ void mountainPass(Canvas& c, double x0, double x1, double foot)
     cairo_stroke(cr);
 }
 
+// The herbalist's stall against the wall behind the trader: a striped awning, bunches of herbs
+// hanging from it, pots of herbs on a wooden counter.
+void herbStall(Canvas& c, const FieldRect& at)
+{
+    cairo_t* cr = c.cr();
+    const double x0 = at.x0, x1 = at.x1, top = at.y0, bottom = at.y1, w = x1 - x0;
+    const Rgb wood = hex(0x9A6236), leafDark = hex(0x2F7A2A), leafLight = hex(0x6CCB4E);
+    // Posts and back board.
+    fillRect(c, x0 + 2, top + 8, x1 - 2, bottom - 12, hex(0xE9D6AE), hex(0xCDB286));
+    for (double x : {x0 + 2.0, x1 - 6.0})
+        c.box(x, top + 6, 4, bottom - top - 8, 1, lighter(wood, 0.2), darker(wood, 0.2), 1);
+    // Awning: green and white stripes with a scalloped edge.
+    const int stripes = 6;
+    for (int i = 0; i < stripes; ++i) {
+        const double sx = x0 + w * i / stripes;
+        cairo_rectangle(cr, sx, top, w / stripes + 0.5, 10);
+        c.setColour(i % 2 ? hex(0xF6F2E4) : hex(0x3E9A3A));
+        cairo_fill(cr);
+        cairo_arc(cr, sx + w / stripes / 2, top + 10, w / stripes / 2, 0, kPi);
+        cairo_fill(cr);
+    }
+    cairo_rectangle(cr, x0, top, w, 10);
+    c.setColour(kInk);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    // Bunches of herbs hanging under the awning.
+    for (int i = 0; i < 3; ++i) {
+        const double hx = x0 + w * (0.25 + 0.25 * i);
+        cairo_move_to(cr, hx, top + 12);
+        cairo_line_to(cr, hx, top + 17);
+        c.setColour(hex(0x6A4A2A));
+        cairo_stroke(cr);
+        c.blob(hx - 2, top + 21, 3, 5, i == 1 ? leafLight : leafDark, 0.8);
+        c.blob(hx + 2, top + 21, 3, 5, i == 1 ? leafDark : leafLight, 0.8);
+    }
+    // Counter with three pots of herbs.
+    const double counter = bottom - 22;
+    for (int i = 0; i < 3; ++i) {
+        const double px = x0 + w * (0.22 + 0.28 * i);
+        c.blob(px, counter - 7, 5, 5, i == 2 ? hex(0xE05A8A) : leafLight, 0.8);
+        c.blob(px - 2, counter - 9, 3, 4, leafDark, 0.6);
+        c.box(px - 4, counter - 4, 8, 5, 1, hex(0xD27A48), hex(0x9A4E2A), 0.8);
+    }
+    c.box(x0, counter, w, 8, 1.5, lighter(wood, 0.15), darker(wood, 0.25), 1.2);
+}
+
 }  // namespace
 
 void drawPlace(Canvas& c, Place place, const GoalArea& goal, const FieldRect& spot, const FloorPlan& plan,
@@ -421,6 +467,10 @@ void drawPlace(Canvas& c, Place place, const GoalArea& goal, const FieldRect& sp
         break;
     case Place::ThroneDais:
         throneDais(c, goal, plan);
+        break;
+    case Place::HerbStall:
+        if (hasSpot)
+            herbStall(c, spot);
         break;
     }
 }

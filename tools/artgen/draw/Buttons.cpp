@@ -93,13 +93,9 @@ void drawMenuButton(Canvas& c, const char* label)
 
 void drawBackButton(Canvas& c)
 {
-    // Shown without a colour key, so the whole frame is painted: the pill sits on an ink ground.
+    // Shown without a colour key: the generator lays a plate beneath the pill's corners.
     for (int state = 0; state < 3; ++state)
         c.drawFrame(state, [&] {
-            cairo_t* cr = c.cr();
-            cairo_rectangle(cr, 0, 0, 64, 32);
-            c.setColour(kInk);
-            cairo_fill(cr);
             const double sink = state == 2 ? 1 : 0;
             pill(c, 1.5, 1.5, 61, 29, state, hex(0x7DA6FF), hex(0x2E4BC0));
             triangle(c, 10, 16 + sink, 5.5, false);

@@ -50,6 +50,8 @@ void drawCreditsBackdrop(Canvas& c);
 
 // Information.cpp
 void drawInformationOpening(Canvas& c, int step);  // 0-4 the opening, 5 the backdrop of the pages
+// The backdrop that stays behind the pages: one frame per page, with plates under the darkest texts.
+void drawInformationPageBackdrops(Canvas& c);
 void drawInformationTitle(Canvas& c);
 void drawPointsLabel(Canvas& c);
 void drawMissionMark(Canvas& c);
@@ -58,6 +60,8 @@ void drawMissionMark(Canvas& c);
 void drawHeart(Canvas& c);
 void drawCoin(Canvas& c);
 void drawWeight(Canvas& c);
+// The weight without its glint, in a 32 by 32 square: the one picture of the weight everywhere.
+void weightPicture(Canvas& c);
 void drawMushroom(Canvas& c);
 void drawGoldKey(Canvas& c);
 void drawMallet(Canvas& c);

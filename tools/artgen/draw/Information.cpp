@@ -1,6 +1,7 @@
 // The help screen: its opening and backdrop, its title and the small lettering pictures beside its
 // texts.
 #include "draw/Draw.h"
+#include "draw/InformationPlates.h"
 
 #include <cmath>
 
@@ -36,12 +37,19 @@ void pageBackdrop(Canvas& c)
     c.setColour(hex(0xC8962A));
     cairo_fill(cr);
     // The column where the pictures stand.
-    c.roundedRect(12, 84, 90, 508, 14);
+    c.roundedRect(10, 84, 90, 508, 14);
     c.setColour(hex(0x141C40));
     cairo_fill_preserve(cr);
     c.setColour(hex(0x2E3A78));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
+}
+
+void lightPlate(Canvas& c, const TextPlate& p)
+{
+    c.roundedRect(p.x0, p.y0, p.x1 - p.x0, p.y1 - p.y0, 6);
+    c.setVerticalGradient(p.y0, hex(0xFBF4DE), p.y1, hex(0xEFE2BC));
+    cairo_fill(c.cr());
 }
 
 void starburst(Canvas& c, double turn)
@@ -95,7 +103,7 @@ void opening(Canvas& c, int step)
 void inScreen(Canvas& c, const std::function<void()>& draw)
 {
     cairo_save(c.cr());
-    cairo_scale(c.cr(), c.width() / 800.0, c.height() / 600.0);
+    cairo_scale(c.cr(), c.frameWidth() / 800.0, c.frameHeight() / 600.0);
     draw();
     cairo_restore(c.cr());
 }
@@ -111,6 +119,20 @@ void drawInformationOpening(Canvas& c, int step)
         else
             pageBackdrop(c);
     });
+}
+
+void drawInformationPageBackdrops(Canvas& c)
+{
+    // The last picture of the opening, one frame per page, with light plates under the texts too
+    // dark for the night blue.
+    for (int page = 0; page < InformationScreen::kPages; ++page)
+        c.drawFrame(page, [&] {
+            inScreen(c, [&] {
+                pageBackdrop(c);
+                for (const TextPlate& plate : textPlates(page))
+                    lightPlate(c, plate);
+            });
+        });
 }
 
 void drawInformationTitle(Canvas& c)

@@ -118,20 +118,14 @@ void drawNameRail(Canvas& c)
 
 void drawNamePost(Canvas& c)
 {
-    c.box(3.5, 6, 9, 52, 3, kGoldLight, kGoldDark, 1.5);
-    cairo_t* cr = c.cr();
-    cairo_move_to(cr, 8, 12);
-    cairo_line_to(cr, 8, 52);
-    c.setColour(kGoldDark, 0.7);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    for (double y : {5.5, 58.5}) {
-        c.ellipse(8, y, 6.5, 4.5);
+    // Two gold studs, one on each rail of the name box, that slide along it. The middle stays
+    // see-through: the studs pass over the name being typed and must not hide it.
+    for (double y : {5.0, 59.0}) {
+        c.ellipse(8, y, 6.5, 3.8);
         c.setRadialGradient(6, y - 2, 7, kGoldLight, kGold);
         c.fillOutlined(1.5);
+        c.blob(8, y, 2.2, 2, hex(0x2ED1E0), 0.8);
     }
-    c.blob(8, 32, 4.5, 6, hex(0x2ED1E0), 1.4);
-    c.highlight(6.8, 29.5, 1.8, 2.5, 0.9);
 }
 
 void drawLeftSleeve(Canvas& c)

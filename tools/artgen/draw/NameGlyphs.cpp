@@ -4,6 +4,8 @@
 // screen's slot spacing read as one letter.
 #include "draw/Draw.h"
 
+#include <cctype>
+
 #include <algorithm>
 #include <string>
 
@@ -79,9 +81,18 @@ void drawPiece(Canvas& c, const GlyphPiece& piece, const GlyphLook& look)
         c.fillOutlined(look.outline);
         return;
     }
-    case PieceKind::Single:
-        c.textOnBaseline(letter, w / 2, look.baseline, style, look.singleWiden, look.maxSingle);
+    case PieceKind::Single: {
+        // The narrow capitals I and J end where an "o" ends, so the capital that often follows
+        // sits as close to them as to any other letter.
+        double centre = w / 2;
+        if (std::isupper(static_cast<unsigned char>(piece.letter))) {
+            const double lowerInk = c.inkWidth("o", style, look.singleWiden, look.maxSingle);
+            const double ink = c.inkWidth(letter, style, look.singleWiden, look.maxSingle);
+            centre = w / 2 + (lowerInk - ink) / 2;
+        }
+        c.textOnBaseline(letter, centre, look.baseline, style, look.singleWiden, look.maxSingle);
         return;
+    }
     case PieceKind::LeftHalf:
     case PieceKind::RightHalf: {
         // A capital mostly starts a word: it keeps the usual gap to the letter after it, and any

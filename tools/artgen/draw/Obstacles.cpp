@@ -192,13 +192,15 @@ void drawWallSign(Canvas& c)
 
 void drawSignWallLesson(Canvas& c)
 {
-    // The help page's picture: the wall with one sign different and a glove touching it.
+    // The help page's picture: the wall with one sign different and a glove touching it. The page
+    // draws it where its third line of text ends, so the left strip stays see-through.
     cairo_t* cr = c.cr();
+    c.roundedRect(16, 0, 112, 128, 8);
     c.setVerticalGradient(0, hex(0x1C2450), 128, hex(0x0E1230));
-    cairo_paint(cr);
+    cairo_fill(cr);
     cairo_save(cr);
-    cairo_translate(cr, 8, 6);
-    cairo_scale(cr, 112 / 64.0, 108 / 64.0);
+    cairo_translate(cr, 20, 6);
+    cairo_scale(cr, 100 / 64.0, 108 / 64.0);
     signWall(c, 3);
     cairo_restore(cr);
     // Sparkles around the odd sign.

@@ -83,29 +83,35 @@ void drawCoin(Canvas& c)
         });
 }
 
+void weightPicture(Canvas& c)
+{
+    // An iron weight with a handle and its mass on it, in a 32 by 32 square.
+    cairo_t* cr = c.cr();
+    cairo_arc(cr, 16, 9, 6, kPi, 2 * kPi);
+    c.setColour(kInk);
+    cairo_set_line_width(cr, 5.5);
+    cairo_stroke_preserve(cr);
+    c.setColour(hex(0x6A7286));
+    cairo_set_line_width(cr, 2.8);
+    cairo_stroke(cr);
+    c.polygon({{8, 11}, {24, 11}, {29, 29}, {3, 29}});
+    c.setVerticalGradient(11, hex(0x7C8498), 29, hex(0x2E3344));
+    c.fillOutlined(1.8);
+    TextStyle s;
+    s.size = 10;
+    s.top = hex(0xFFFFFF);
+    s.bottom = hex(0xD0D8E8);
+    s.outlineWidth = 1;
+    c.text("1kg", 16, 21, s, 20);
+}
+
 void drawWeight(Canvas& c)
 {
-    // An iron weight with a handle; a glint travels over it.
+    // A glint travels over the weight.
     const Point glints[4] = {{9, 13}, {15, 11}, {23, 15}, {19, 26}};
     for (int k = 0; k < 4; ++k)
         c.drawFrame(k, [&] {
-            cairo_t* cr = c.cr();
-            cairo_arc(cr, 16, 9, 6, kPi, 2 * kPi);
-            c.setColour(kInk);
-            cairo_set_line_width(cr, 5.5);
-            cairo_stroke_preserve(cr);
-            c.setColour(hex(0x6A7286));
-            cairo_set_line_width(cr, 2.8);
-            cairo_stroke(cr);
-            c.polygon({{8, 11}, {24, 11}, {29, 29}, {3, 29}});
-            c.setVerticalGradient(11, hex(0x7C8498), 29, hex(0x2E3344));
-            c.fillOutlined(1.8);
-            TextStyle s;
-            s.size = 10;
-            s.top = hex(0xFFFFFF);
-            s.bottom = hex(0xD0D8E8);
-            s.outlineWidth = 1;
-            c.text("1kg", 16, 21, s, 20);
+            weightPicture(c);
             glint(c, glints[k].x, glints[k].y, 3.8);
         });
 }

@@ -29,13 +29,11 @@ ButtonState buttonState(int state, Rgb top, Rgb bottom)
     return {top, bottom, kInk, 0};
 }
 
-// A rounded button filling a frame that the game shows without a colour key: the corners are ink.
+// A rounded button in a frame that the game shows without a colour key; the generator lays a plate
+// in the colours around it beneath the corners.
 void solidButton(Canvas& c, double w, double h, int state, Rgb top, Rgb bottom, double radius)
 {
     cairo_t* cr = c.cr();
-    cairo_rectangle(cr, 0, 0, w, h);
-    c.setColour(kInk);
-    cairo_fill(cr);
     const ButtonState s = buttonState(state, top, bottom);
     c.box(1.5, 1.5 + s.sink, w - 3, h - 3 - s.sink, radius, s.top, s.bottom, 0);
     c.roundedRect(1.5, 1.5 + s.sink, w - 3, h - 3 - s.sink, radius);
@@ -119,7 +117,7 @@ void drawBarBackground(Canvas& c)
     c.setVerticalGradient(0, kWoodTop, 64, kWoodBottom);
     cairo_paint(cr);
     cairo_rectangle(cr, 0, 0, 64, 2);
-    c.setColour(kInk);
+    c.setColour(darker(kWoodBottom, 0.55));
     cairo_fill(cr);
     c.setVerticalGradient(2, hex(0xFFE9A0), 6, kGoldDark);
     cairo_rectangle(cr, 0, 2, 64, 4);
@@ -150,15 +148,15 @@ void drawTimerFrame(Canvas& c)
     // Shown 1.4 times wider and twice as tall; the digits land in the dark window.
     cairo_t* cr = c.cr();
     c.box(1, 1, 62, 30, 5, hex(0xFFE9A0), kGoldDark, 1.5);
-    c.box(5, 3.5, 50, 20.5, 3, hex(0x1C2340), hex(0x2E3A66), 1.2);
-    c.roundedRect(6.5, 4.5, 47, 6, 2);
+    c.box(4, 3.5, 46, 20.5, 3, hex(0x1C2340), hex(0x2E3A66), 1.2);
+    c.roundedRect(5.5, 4.5, 43, 6, 2);
     c.setColour(hex(0xFFFFFF), 0.12);
     cairo_fill(cr);
-    // A little hourglass at the right end.
-    c.polygon({{56.5, 6}, {61.5, 6}, {59, 13}});
+    // A little hourglass between the window and the frame's right rim, clear of both.
+    c.polygon({{52.5, 6}, {58.5, 6}, {55.5, 13}});
     c.setColour(hex(0xBFE9FF));
     c.fillOutlined(0.9);
-    c.polygon({{59, 13}, {61.5, 20}, {56.5, 20}});
+    c.polygon({{55.5, 13}, {58.5, 20}, {52.5, 20}});
     c.setColour(hex(0xF2D38A));
     c.fillOutlined(0.9);
     TextStyle s;
@@ -166,7 +164,7 @@ void drawTimerFrame(Canvas& c)
     s.top = hex(0x5A3A1E);
     s.bottom = hex(0x5A3A1E);
     s.outlineWidth = 0;
-    c.text("TIME", 30, 27.5, s);
+    c.text("TIME", 27, 27.5, s);
 }
 
 void drawBarMenuButton(Canvas& c)
@@ -181,7 +179,10 @@ void drawBarMenuButton(Canvas& c)
 void drawInfoButton(Canvas& c)
 {
     eachFrame(c, 3, [&](int state) {
-        solidButton(c, 16, 32, state, hex(0x8CEB6E), hex(0x23A040), 6);
+        // Narrower than its frame, so the rim shows at the screen's right edge.
+        cairo_translate(c.cr(), 1.5, 0);
+        solidButton(c, 13, 32, state, hex(0x8CEB6E), hex(0x23A040), 5);
+        cairo_translate(c.cr(), -1.5, 0);
         const double sink = state == 2 ? 1 : 0;
         TextStyle s = labelStyle(state, 20);
         s.font = Font::BoldItalic;

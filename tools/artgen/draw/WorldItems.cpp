@@ -1,4 +1,5 @@
 // Things the dude picks up or trades: food, hammers and axes, the big weight, quest treasures.
+#include "draw/Draw.h"
 #include "draw/WorldDraw.h"
 
 #include <algorithm>
@@ -404,27 +405,9 @@ void drawHammer(Canvas& c, Tint head, bool axe)
 
 void drawBigWeight(Canvas& c)
 {
-    // The catapult's weight as an icon: an iron block with a ring handle and its mass on it.
-    cairo_t* cr = c.cr();
-    cairo_new_path(cr);
-    cairo_arc(cr, 32, 16, 9, 0, 2 * kPi);
-    c.setColour(kInk);
-    cairo_set_line_width(cr, 7);
-    cairo_stroke(cr);
-    cairo_arc(cr, 32, 16, 9, 0, 2 * kPi);
-    c.setColour(kSteel);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-    c.polygon({{14, 24}, {50, 24}, {60, 60}, {4, 60}});
-    c.setVerticalGradient(24, hex(0x8A94A8), 60, hex(0x2C3142));
-    c.fillOutlined(2.2);
-    c.highlight(20, 32, 7, 4, 0.6);
-    TextStyle s;
-    s.size = 17;
-    s.top = hex(0xFFF6B0);
-    s.bottom = hex(0xF0A020);
-    s.outlineWidth = 2;
-    c.text("10t", 32, 44, s, 42);
+    // The weight in the bar: the very picture the quest shows, twice the size.
+    cairo_scale(c.cr(), 2, 2);
+    weightPicture(c);
 }
 
 void drawHerb(Canvas& c)
