@@ -23,8 +23,8 @@ constexpr HorizontalWall kUp[] = {
 constexpr HorizontalWall kDown[] = {{20, 780, 500}};
 // The outer edges, the shelf's sides, the hedge of the terrace's western pen (open below y 280)
 // and the hedge of the floor's eastern pen (open above y 390).
-constexpr VerticalWall kLeft[] = {{20, 180, 500}, {424, 180, 250}, {210, 180, 280}, {660, 390, 500}};
-constexpr VerticalWall kRight[] = {{780, 180, 500}, {350, 180, 250}, {210, 180, 280}, {660, 390, 500}};
+constexpr VerticalWall kLeft[] = {{20, 180, 500}, {424, 180, 262}, {210, 180, 280}, {660, 390, 500}};
+constexpr VerticalWall kRight[] = {{780, 180, 500}, {350, 180, 262}, {210, 180, 280}, {660, 390, 500}};
 constexpr DudeLayout kDude{393, 440, 0, kUp, kDown, kLeft, kRight};
 constexpr QuestLayout kLayout{23, kDude, true, {367, 190, 40, 52}};
 
@@ -32,7 +32,7 @@ constexpr QuestLayout kLayout{23, kDude, true, {367, 190, 40, 52}};
 
 enum Ledge : uint8_t { kCliffGap = 0, kShelf = 1 };
 // Where the ladder stands: in the cliff's gap, under the shelf, or laid by the eastern hedge.
-constexpr Spot kLadderAtCliff{150, 268}, kLadderAtShelf{372, 200}, kLadderAside{600, 372};
+constexpr Spot kLadderAtCliff{150, 268}, kLadderAtShelf{372, 226}, kLadderAside{600, 372};
 // Where the teleporters set the dude down; each spot has its pad.
 constexpr Spot kUnderShelf{380, 290}, kByTheStore{600, 420}, kInEastPen{690, 425}, kWestPen{120, 240};
 
@@ -76,7 +76,7 @@ constexpr Spot kStores[] = {{540, 350}};
 // Each gap is shut unless the ladder stands in it; the cliff can always be walked down.
 constexpr LedgePlacement kLedges[] = {
     {kCliffGap, 140, 330, 55, kInactive},
-    {kShelf, 350, 250, 74, kActive},
+    {kShelf, 350, 262, 74, kActive},
 };
 
 constexpr LeverEffect kLadderToCliff[] = {
