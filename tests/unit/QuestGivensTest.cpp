@@ -31,6 +31,9 @@ void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
 
 // clang-format off
 const Givens kGivens[] = {
+    {23, {367, 190, 40, 52}, 393, 440, 8, 1, 4, 4,
+     {{"Gloves", 1}, {"Ladder5", 1}, {"Hammer5", 4}, {"Icecream", 2}, {"Lever5", 2}, {"Vases13", 9}, {"House5", 1},
+      {"TeleportPad5", 8}, {"Teleporter", 4}, {"Coin", 5}}},
     {31, {266, 300, 271, 30}, 646, 443, 3, 0, 1, 1,
      {{"Food8", 1}, {"Button4", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"TrapDoor", 1}, {"Vases7", 1}, {"Ball", 1}}},
     {32, {348, 31, 106, 50}, 388, 423, 5, 4, 2, 2,

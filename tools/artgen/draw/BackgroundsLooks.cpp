@@ -158,6 +158,7 @@ struct LedgeStep {
     int x0, x1, y;  // the gap and the cliff's line
 };
 const LedgeStep kLedgeSteps[] = {
+    {23, 140, 195, 330}, {23, 350, 424, 262},
     {36, 626, 672, 330},
     {37, 148, 193, 220}, {37, 392, 437, 240}, {37, 666, 711, 250},
 };
