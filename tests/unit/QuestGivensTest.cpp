@@ -31,6 +31,10 @@ void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
 
 // clang-format off
 const Givens kGivens[] = {
+    {20, {611, 120, 63, 30}, 630, 445, 9, 3, 5, 5,
+     {{"Axe2", 1}, {"Weight", 2}, {"Key", 1}, {"Key6", 1}, {"Key2", 1}, {"Key5", 1}, {"Door7", 1}, {"Door8", 1},
+      {"Door4", 1}, {"Door5", 1}, {"Drink4", 3}, {"Lever3", 2}, {"Tree4", 2}, {"TeleportPad", 3}, {"Teleporter", 2},
+      {"Swing7", 1}, {"Block13", 3}}},
     {31, {266, 300, 271, 30}, 646, 443, 3, 0, 1, 1,
      {{"Food8", 1}, {"Button4", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"TrapDoor", 1}, {"Vases7", 1}, {"Ball", 1}}},
     {32, {348, 31, 106, 50}, 388, 423, 5, 4, 2, 2,
