@@ -22,9 +22,6 @@ extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, 
 // World 2.
 extern const QuestContent kQuest20;
 
-// World 3.
-extern const QuestContent kQuest21, kQuest22;
-
 // World 4.
 extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,
     kQuest40;
