@@ -31,6 +31,10 @@ void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
 
 // clang-format off
 const Givens kGivens[] = {
+    {20, {611, 120, 63, 30}, 630, 445, 9, 3, 5, 5,
+     {{"Axe2", 1}, {"Weight", 2}, {"Key", 1}, {"Key6", 1}, {"Key2", 1}, {"Key5", 1}, {"Door7", 1}, {"Door8", 1},
+      {"Door4", 1}, {"Door5", 1}, {"Drink4", 3}, {"Lever3", 2}, {"Tree4", 2}, {"TeleportPad", 3}, {"Teleporter", 2},
+      {"Swing7", 1}, {"Block13", 3}}},
     {23, {367, 190, 40, 52}, 393, 440, 8, 1, 4, 4,
      {{"Gloves", 1}, {"Ladder5", 1}, {"Hammer5", 4}, {"Icecream", 2}, {"Lever5", 2}, {"Vases13", 9}, {"House5", 1},
       {"TeleportPad5", 8}, {"Teleporter", 4}, {"Coin", 5}}},
