@@ -177,7 +177,7 @@ TEST_P(QuestGivens, ObjectsAtTheStartAreTheGivenPicturesAndCounts) {
   EXPECT_EQ(actual, expected) << "quest " << g.quest;
 }
 
-INSTANTIATE_TEST_SUITE_P(World4, QuestGivens, testing::ValuesIn(kGivens),
+INSTANTIATE_TEST_SUITE_P(Designed, QuestGivens, testing::ValuesIn(kGivens),
                          [](const testing::TestParamInfo<Givens>& info) { return "Quest" + std::to_string(info.param.quest); });
 
 TEST(QuestGivensPlaces, Quest31StandsWhereTheCampaignPutsIt) {
