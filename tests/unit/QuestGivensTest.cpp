@@ -31,6 +31,12 @@ void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
 
 // clang-format off
 const Givens kGivens[] = {
+    {14, {369, 160, 62, 30}, 621, 445, 10, 6, 8, 8,
+     {{"Weight", 3}, {"Hammer", 2}, {"Coin", 7}, {"Scoop", 1}, {"Lever", 2}, {"Vases7", 5}, {"House2", 1},
+      {"TeleportPad2", 6}, {"Teleporter", 3}, {"Swing5", 2}, {"Block9", 4}}},
+    {15, {325, 70, 60, 30}, 128, 438, 4, 2, 2, 2,
+     {{"Weight", 1}, {"Coin", 4}, {"Chocolate", 1}, {"Lever", 2}, {"Vases9", 6}, {"House", 1}, {"TeleportPad", 10},
+      {"Teleporter", 6}, {"Swing", 1}, {"Block11", 3}}},
     {31, {266, 300, 271, 30}, 646, 443, 3, 0, 1, 1,
      {{"Food8", 1}, {"Button4", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"TrapDoor", 1}, {"Vases7", 1}, {"Ball", 1}}},
     {32, {348, 31, 106, 50}, 388, 423, 5, 4, 2, 2,
