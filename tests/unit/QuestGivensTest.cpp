@@ -31,6 +31,12 @@ void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
 
 // clang-format off
 const Givens kGivens[] = {
+    {14, {369, 160, 62, 30}, 621, 445, 10, 6, 8, 8,
+     {{"Weight", 3}, {"Hammer", 2}, {"Coin", 7}, {"Scoop", 1}, {"Lever", 2}, {"Vases7", 5}, {"House2", 1},
+      {"TeleportPad2", 6}, {"Teleporter", 3}, {"Swing5", 2}, {"Block9", 4}}},
+    {15, {325, 70, 60, 30}, 128, 438, 4, 2, 2, 2,
+     {{"Weight", 1}, {"Coin", 4}, {"Chocolate", 1}, {"Lever", 2}, {"Vases9", 6}, {"House", 1}, {"TeleportPad", 10},
+      {"Teleporter", 6}, {"Swing", 1}, {"Block11", 3}}},
     {20, {611, 120, 63, 30}, 630, 445, 9, 3, 5, 5,
      {{"Axe2", 1}, {"Weight", 2}, {"Key", 1}, {"Key6", 1}, {"Key2", 1}, {"Key5", 1}, {"Door7", 1}, {"Door8", 1},
       {"Door4", 1}, {"Door5", 1}, {"Drink4", 3}, {"Lever3", 2}, {"Tree4", 2}, {"TeleportPad", 3}, {"Teleporter", 2},
