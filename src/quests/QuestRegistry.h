@@ -19,6 +19,9 @@ std::span<const QuestContent* const> registeredQuests();
 // World 1.
 extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, kQuest7, kQuest8, kQuest9, kQuest10;
 
+// World 2.
+extern const QuestContent kQuest11;
+
 // World 4.
 extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,
     kQuest40;
