@@ -10,7 +10,22 @@ namespace {
 constexpr float kFieldScaleX = 1.5625f;   // 512 wide becomes 800
 constexpr float kFieldScaleY = 1.953125f; // 256 high becomes 500
 constexpr int kPortcullisTop = 98;
-enum Texture : int { kBackground = 0, kPropA = 1, kPropB = 2, kPropC = 3 };
+enum Texture : int { kBackground = 0, kPropA = 1, kPropB = 2, kPropC = 3, kPropD = 4 };
+constexpr int kSlidingDoorX = 380, kSlidingDoorStartY = 240;
+
+// Quest 11's statues stand along the pyramid hall's side walls.
+constexpr int kHallStatues[4][2] = {{90, 160}, {90, 370}, {680, 160}, {680, 370}};
+constexpr int kHallUrns[2][2] = {{225, 370}, {520, 370}};
+
+// The y of the prop that rises once the gate animation has ended: quest 2's portcullis, quest 11's
+// sliding door; other quests have none.
+int* risingPropY(QuestScenery& s, int quest) {
+  switch (quest) {
+    case 2: return &s.propBY;
+    case 11: return &s.propAY;
+    default: return nullptr;
+  }
+}
 }  // namespace
 
 void QuestScenery::load(GraphicsDevice* graphics, int quest) {
@@ -33,6 +48,18 @@ void QuestScenery::setupQuest(int quest) {
       break;
     case 3:
       sheet.Load(kPropA, "Art/Paintings.bmp", 64, 64, kNoKey, 25);
+      break;
+    case 11:
+      sheet.Load(kPropA, "Art/Statue.bmp", 64, 64, kKeyRed, 25);
+      sheet.Load(kPropB, "Art/Statue2.bmp", 64, 128, kKeyBlack, 25);
+      sheet.Load(kPropC, "Art/Statue3.bmp", 64, 64, kKeyBlack, 25);
+      sheet.Load(kPropD, "Art/Door9.bmp", 32, 32, kNoKey, 25);
+      propAX = kSlidingDoorX;
+      propAY = kSlidingDoorStartY;
+      gateScale = 0;
+      break;
+    case 12:
+      sheet.Load(kPropA, "Art/Ladder2.bmp", 64, 64, kNoKey, 25);
       break;
     case 4:
       sheet.Load(kPropA, "Art/Statue.bmp", 64, 64, kKeyRed, 25);
@@ -64,6 +91,8 @@ void QuestScenery::setupQuest(int quest) {
 }
 
 void QuestScenery::draw(int quest) const {
+  // Quest 11's door shows only through the picture's keyed-out doorway, so it goes first.
+  if (quest == 11) sheet.DrawFrame(kPropD, 0, propAX, propAY, kWhite, 1.25f, 1.76f);
   sheet.DrawFrame(kBackground, 0, 0, 0, kWhite, kFieldScaleX, kFieldScaleY);
   switch (quest) {
     case 2:
@@ -95,6 +124,15 @@ void QuestScenery::draw(int quest) const {
       sheet.DrawFrame(kPropC, 0, 350, 184, kWhite, 0.8f, gateScale);
       sheet.DrawFrame(kPropC, 1, 401, 184, kWhite, 0.8f, gateScale);
       break;
+    case 11:
+      for (const auto& [x, y] : kHallStatues) sheet.DrawFrame(kPropA, 0, x, y, kWhite, 0.8f, 0.8f);
+      sheet.DrawFrame(kPropB, 0, 77, 230, kWhite, 0.8f, 0.8f);
+      sheet.DrawFrame(kPropB, 0, 673, 230, kWhite, 0.76f, 0.8f);
+      for (const auto& [x, y] : kHallUrns) sheet.DrawFrame(kPropC, 0, x, y, kWhite, 0.8f, 0.8f);
+      break;
+    case 12:
+      sheet.DrawFrame(kPropA, 0, 372, 306, kWhite, 0.8f, 0.8f);
+      break;
     case 39:
       sheet.DrawFrame(kPropA, 0, 10, 100, kWhite, 0.8f, 0.9f);
       break;
@@ -104,10 +142,11 @@ void QuestScenery::draw(int quest) const {
 }
 
 void QuestScenery::movePortcullis(int step, int quest) {
-  if (quest != 2 || !portcullisMoving) return;
-  propBY -= step;
-  if (propBY <= kPortcullisTop) {
-    propBY = kPortcullisTop;
+  int* y = risingPropY(*this, quest);
+  if (!y || !portcullisMoving) return;
+  *y -= step;
+  if (*y <= kPortcullisTop) {
+    *y = kPortcullisTop;
     portcullisMoving = 0;
   }
 }

@@ -34,7 +34,8 @@ class QuestScenery {
   // Loads the quest's picture and props and sets their start values.
   void setupQuest(int quest);
   void draw(int quest) const;
-  // The portcullis of quest 2 rises by the frame's 30 per second step until its top reaches 98.
+  // Quest 2's portcullis and quest 11's sliding door rise by the frame's 30 per second step until
+  // their top reaches 98.
   void movePortcullis(int step, int quest);
   // The 30 ms gate animation; a closing gate vanishes once its scale falls below vanishesBelow
   // (world 4's fence, grate and gate close further than world 1's).

@@ -99,7 +99,7 @@ TEST(QuestLayouts, World1HoldsItsTenQuestsAndNothingElse) {
     ASSERT_NE(layout, nullptr) << "quest " << quest;
     EXPECT_EQ(layout->quest, quest);
   }
-  for (int quest : {-1, 0, 11, 60, 61, 255}) EXPECT_EQ(questLayout(quest), nullptr) << quest;
+  for (int quest : {-1, 0, 30, 61, 255}) EXPECT_EQ(questLayout(quest), nullptr) << quest;
 }
 
 TEST(QuestLayouts, WallsAreSegmentsInsideTheField) {
@@ -374,6 +374,41 @@ TEST(QuestScenery, Quest2DrawbridgeComesDownBeforeThePortcullisRisesToItsTop) {
   EXPECT_EQ(scenery.propBY, 98);
   scenery.movePortcullis(5, 2);
   EXPECT_EQ(scenery.propBY, 98);
+}
+
+// Quest 11's horn slides the door up behind the pyramid's wall the same way, after the gate
+// animation; quest 2's portcullis must not move with it, nor the door in any other quest.
+TEST(QuestScenery, Quest11DoorSlidesUpToItsTopOnlyAfterTheGateAnimation) {
+  VirtualClock clock(10);
+  QuestScenery scenery;
+  scenery.setupQuest(11);
+  ASSERT_EQ(scenery.propAX, 380);
+  ASSERT_EQ(scenery.propAY, 240);
+  const int portcullisY = scenery.propBY;
+  scenery.fadeActive = 1;  // the horn was taken
+  int frames = 0;
+  for (; scenery.fadeActive && frames < 10000; ++frames) {
+    advanceVirtualClock();
+    scenery.animate();
+    scenery.movePortcullis(5, 11);
+    if (scenery.fadeActive) {
+      EXPECT_EQ(scenery.propAY, 240) << "the door waits for the gate animation";
+    }
+  }
+  ASSERT_EQ(scenery.portcullisMoving, 1);
+  for (frames = 0; scenery.portcullisMoving && frames < 1000; ++frames) scenery.movePortcullis(7, 11);
+  EXPECT_EQ(scenery.propAY, 98);
+  EXPECT_EQ(scenery.propBY, portcullisY);
+
+  // The same flag in a quest without a rising prop moves nothing.
+  QuestScenery other;
+  other.setupQuest(12);
+  other.portcullisMoving = 1;
+  const int ay = other.propAY, by = other.propBY;
+  other.movePortcullis(5, 12);
+  EXPECT_EQ(other.propAY, ay);
+  EXPECT_EQ(other.propBY, by);
+  EXPECT_EQ(other.portcullisMoving, 1);
 }
 
 // Quest 4's gates start tall and, once the horn sounds, shrink until they vanish; nothing rises.

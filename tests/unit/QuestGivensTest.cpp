@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ void PrintTo(const Givens& g, std::ostream* os) { *os << "quest " << g.quest; }
 
 // clang-format off
 const Givens kGivens[] = {
+    {11, {378, 264, 45, 26}, 19, 441, 4, 2, 3, 3,
+     {{"Horn", 1}, {"Hammer3", 2}, {"Weight", 3}, {"Cheese", 2}, {"Lever", 2}, {"Swing3", 2}, {"TeleportPad4", 6},
+      {"Teleporter", 3}, {"Coin", 10}, {"House4", 2}, {"Vases3", 7}, {"Block", 3}}},
     {14, {369, 160, 62, 30}, 621, 445, 10, 6, 8, 8,
      {{"Weight", 3}, {"Hammer", 2}, {"Coin", 7}, {"Scoop", 1}, {"Lever", 2}, {"Vases7", 5}, {"House2", 1},
       {"TeleportPad2", 6}, {"Teleporter", 3}, {"Swing5", 2}, {"Block9", 4}}},
@@ -82,6 +86,23 @@ const std::map<std::string, std::vector<Spot>> kQuest31Places = {
     {"Food8", {{385, 440}}},     {"Button4", {{20, 433}}},  {"TeleportPad3", {{100, 472}, {742, 472}}},
     {"Teleporter", {{747, 436}}}, {"TrapDoor", {{180, 435}}}, {"Vases7", {{548, 427}}},
     {"Ball", {{495, 444}}},
+};
+
+// Quest 11 is given to the pixel too, in no particular order within a picture.
+const std::map<std::string, std::vector<Spot>> kQuest11Places = {
+    {"Horn", {{730, 95}}},
+    {"Hammer3", {{7, 360}, {743, 300}}},
+    {"Weight", {{275, 454}, {493, 454}, {670, 100}}},
+    {"Cheese", {{13, 240}, {752, 240}}},
+    {"Lever", {{114, 446}, {644, 446}}},
+    {"Swing3", {{180, 450}, {540, 450}}},
+    {"TeleportPad4", {{325, 473}, {435, 473}, {746, 406}, {152, 126}, {390, 126}, {595, 126}}},
+    {"Teleporter", {{157, 90}, {395, 90}, {600, 90}}},
+    {"Coin", {{21, 305}, {324, 461}, {348, 461}, {336, 440}, {434, 461}, {458, 461}, {446, 440}, {746, 395},
+              {770, 395}, {758, 374}}},
+    {"House4", {{10, 81}, {748, 432}}},
+    {"Vases3", {{270, 78}, {518, 78}, {12, 150}, {750, 150}, {367, 296}, {398, 296}, {382, 296}}},
+    {"Block", {{68, 441}, {385, 441}, {700, 441}}},
 };
 
 std::string artName(int quest, int slot) {
@@ -195,6 +216,24 @@ TEST(QuestGivensPlaces, Quest31StandsWhereTheCampaignPutsIt) {
     for (size_t i = 0; i < places.size(); ++i) {
       EXPECT_EQ(found->second[i].x, places[i].x) << art << " " << i;
       EXPECT_EQ(found->second[i].y, places[i].y) << art << " " << i;
+    }
+  }
+}
+
+TEST(QuestGivensPlaces, Quest11StandsWhereTheCampaignPutsIt) {
+  const auto sorted = [](std::vector<Spot> spots) {
+    std::sort(spots.begin(), spots.end(), [](Spot a, Spot b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+    return spots;
+  };
+  const auto drawn = drawnAtStart(11);
+  for (const auto& [art, places] : kQuest11Places) {
+    auto found = drawn.find(art);
+    ASSERT_NE(found, drawn.end()) << art;
+    const std::vector<Spot> got = sorted(found->second), want = sorted(places);
+    ASSERT_EQ(got.size(), want.size()) << art;
+    for (size_t i = 0; i < want.size(); ++i) {
+      EXPECT_EQ(got[i].x, want[i].x) << art << " " << i;
+      EXPECT_EQ(got[i].y, want[i].y) << art << " " << i;
     }
   }
 }

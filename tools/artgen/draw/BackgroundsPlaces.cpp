@@ -439,8 +439,9 @@ void drawPlace(Canvas& c, Place place, const GoalArea& goal, const FieldRect& sp
             gatehouse(c, gx0, gx1, goal.y - 20, gBottom, look, hex(0x2A2236));
         break;
     case Place::SlidingDoorHole:
-        gatehouse(c, gx0 + 2, gx1 - 3, goal.y - 20, gBottom + 6, look, hex(0x2A2236));
-        punchHole(c, gx0 + 4, goal.y - 20, gx1 - 5, gBottom + 6);
+        // The gatehouse stands on the goal's lower edge, which is the wall line the dude stops at.
+        gatehouse(c, gx0 + 2, gx1 - 3, goal.y - 20, gBottom, look, hex(0x2A2236));
+        punchHole(c, gx0 + 4, goal.y - 20, gx1 - 5, gBottom);
         break;
     case Place::Stairs:
         stairsDown(c, gx0, gx1, goal.y, std::max(gBottom, goal.y + 36.0), look.face.light);
