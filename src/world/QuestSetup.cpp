@@ -158,16 +158,14 @@ void placeWorld4Kinds(WorldState& w, const QuestObjects& q) {
   }
   // Every ball waits rolling where it lies until the quest's script releases it.
   for (size_t i = 0; i < q.balls.size() && i < kWorld4Balls; ++i) {
-    const BallPlacement& b = q.balls[i];
-    if (i == 0) {
-      w.ballRolling = 1;
-      w.ballX = w.ballStartX = b.x;
-      w.ballY = w.ballStartY = b.y;
-    } else {
-      w.moreBallRolling[i - 1] = 1;
-      w.moreBallX[i - 1] = b.x;
-      w.moreBallY[i - 1] = b.y;
-    }
+    BallRef b = ballOf(w, static_cast<int>(i));
+    b.rolling = 1;
+    b.x = q.balls[i].x;
+    b.y = q.balls[i].y;
+  }
+  if (!q.balls.empty()) {
+    w.ballStartX = w.ballX;
+    w.ballStartY = w.ballY;
   }
   w.ballRollsLeft = q.ballRollsLeft ? 1 : 0;
   w.ballRollsRight = q.ballRollsRight ? 1 : 0;

@@ -243,6 +243,17 @@ struct WorldFields {
   bool operator==(const WorldFields&) const = default;
 };
 
+// One of world 4's three balls: ball 0 is the common ball, 1 and 2 the two more.
+struct BallRef {
+  uint8_t& rolling;
+  int& x;
+  int& y;
+};
+inline BallRef ballOf(WorldFields& w, int i) {
+  if (i == 0) return {w.ballRolling, w.ballX, w.ballY};
+  return {w.moreBallRolling[i - 1], w.moreBallX[i - 1], w.moreBallY[i - 1]};
+}
+
 // Everything of the running quest, with the world's sprite sheet and message font. The quest setup
 // writes the layout after reset.
 class WorldState : public WorldFields {

@@ -61,6 +61,10 @@ std::vector<Spot> objectsDrawnAs(const QuestObjects& q, Draw what) {
     case Draw::Horn: return positions(q.horn);
     case Draw::MovablePad: return positions(q.movablePad);
     case Draw::Machine: return q.machine ? std::vector<Spot>{{q.machine->x, q.machine->y}} : std::vector<Spot>{};
+    case Draw::Buttons: return {q.buttons.begin(), q.buttons.end()};
+    case Draw::TrapDoors: return positions(q.trapDoors);
+    case Draw::Trampolines: return positions(q.trampolines);
+    case Draw::Balls: return positions(q.balls);
     case Draw::Picture: return {};
   }
   return {};
@@ -181,6 +185,7 @@ TEST(QuestObjects, LeverEffectsNameExistingObjectsAndEachPositionTheSameOnes) {
         case Effect::LedgeOn:
         case Effect::LedgeOff: EXPECT_NE(ledgeRecord(*q, e.index), nullptr) << "ledge " << int(e.index); break;
         case Effect::MoveFood: EXPECT_LT(size_t(e.index), q->food.size()); break;
+        case Effect::TrampolineSetting: EXPECT_LT(size_t(e.index), q->trampolines.size()); break;
       }
     }
     for (size_t i = 0; i < q->leverScripts.size(); ++i) {

@@ -21,22 +21,13 @@ bool released(const BallPlacement& b, int ballX, const Dude& d) {
 void releaseBalls(WorldState& w, const Dude& d, const QuestObjects& q) {
   for (size_t i = 0; i < q.balls.size() && i < kWorld4Balls; ++i) {
     if (w.ballReleased[i]) continue;
-    const int x = i == 0 ? w.ballX : w.moreBallX[i - 1];
-    if (released(q.balls[i], x, d)) w.ballReleased[i] = 1;
+    if (released(q.balls[i], ballOf(w, static_cast<int>(i)).x, d)) w.ballReleased[i] = 1;
   }
 }
 
 // Ball 1 rolls the way its flags say, balls 2 and 3 roll right; each only once released.
 void moveThreeBalls(WorldState& w, int s) {
-  if (w.ballRolling && w.ballReleased[0]) {
-    if (w.ballJustSpawned) {
-      w.ballJustSpawned = 0;
-      w.ballX = w.ballStartX;
-    }
-    if (w.ballRollsLeft) w.ballX -= s;
-    if (w.ballRollsRight) w.ballX += s;
-    if (w.ballX < kGoneLeft || w.ballX > kGoneRight) w.ballRolling = 0;
-  }
+  if (w.ballReleased[0]) moveBallByFlags(w, s);
   for (int i = 0; i < kWorld4Balls - 1; ++i) {
     if (!w.moreBallRolling[i] || !w.ballReleased[i + 1]) continue;
     w.moreBallX[i] += s;

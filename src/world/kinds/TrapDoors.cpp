@@ -5,15 +5,6 @@
 namespace {
 enum Anim : uint8_t { kShut = 0, kOpening = 1, kOpen = 2, kStillOpen = 3, kClosing = 4 };
 constexpr uint8_t kOpenFrame = 3, kPastOpenFrame = 4;
-
-struct BallRef {
-  uint8_t& rolling;
-  int& x;
-};
-BallRef ball(WorldState& w, int i) {
-  if (i == 0) return {w.ballRolling, w.ballX};
-  return {w.moreBallRolling[i - 1], w.moreBallX[i - 1]};
-}
 }  // namespace
 
 // One step every 100 ms: the door swings open over three steps, stays open for two more and
@@ -52,7 +43,7 @@ void catchBalls(WorldState& w, const QuestObjects& q) {
   for (size_t i = 0; i < q.trapDoors.size() && i < 2; ++i) {
     const TrapDoorPlacement& door = q.trapDoors[i];
     if (w.trapDoorFrame[i] != kOpenFrame || door.ball > 2) continue;
-    BallRef b = ball(w, door.ball);
+    BallRef b = ballOf(w, door.ball);
     if (!b.rolling) continue;
     const int X = w.trapDoorX[i];
     if ((b.x + 1 < X + 40 && X + 20 < b.x + 29) || (b.x < X + 25 && X + 25 < b.x + 29)) {
