@@ -80,7 +80,7 @@ const Scene kScenes[] = {
     {10, &kPyramid, Ornament::Glyphs, Place::Pyramid, {}},
 
     {11, &kDungeon, Ornament::Banners, Place::SlidingDoorHole, {378, 264, 45, 26}},
-    {12, &kDungeon, Ornament::Windows, Place::LadderPit, {392, 287, 10, 73}, {366, 300, 430, 363}},
+    {12, &kDungeon, Ornament::Windows, Place::LadderPit, {392, 287, 10, 73}, {370, 300, 426, 360}},
     {13, &kDungeon, Ornament::Crystals, Place::Pedestal, {359, 201, 69, 56}},
     {14, &kVillage, Ornament::Windows, Place::Doorway, {369, 160, 62, 30}},
     {15, &kMeadow, Ornament::None, Place::CaveMouth, {325, 70, 60, 30}},
