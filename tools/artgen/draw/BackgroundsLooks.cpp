@@ -90,7 +90,7 @@ const Scene kScenes[] = {
     {19, &kForest, Ornament::None, Place::Pedestal, {760, 174, 30, 70}},
     {20, &kMountain, Ornament::None, Place::CaveMouth, {611, 120, 63, 30}},
 
-    {21, &kForest, Ornament::None, Place::ChasmPedestal, {526, 130, 71, 30}},
+    {21, &kForest, Ornament::None, Place::ChasmPedestal, {526, 130, 71, 30}, {250, 352, 480, 400}},
     {22, &kForest, Ornament::None, Place::Pedestal, {750, 183, 50, 30}},
     {23, &kForest, Ornament::None, Place::Pedestal, {367, 190, 40, 52}},
     {24, &kMeadow, Ornament::None, Place::Pedestal, {305, 52, 35, 66}},

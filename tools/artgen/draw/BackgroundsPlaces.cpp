@@ -454,7 +454,11 @@ void drawPlace(Canvas& c, Place place, const GoalArea& goal, const FieldRect& sp
         pedestal(c, cx, gBottom + 10, look.face.light, hex(0xFFE27A));
         break;
     case Place::ChasmPedestal:
-        chasm(c, gx0 - 50, gBottom + 30, gx1 + 50, gBottom + 62, look.face.light);
+        // The chasm lies below the goal, unless the scene puts it elsewhere.
+        if (hasSpot)
+            chasm(c, spot.x0, spot.y0, spot.x1, spot.y1, look.face.light);
+        else
+            chasm(c, gx0 - 50, gBottom + 30, gx1 + 50, gBottom + 62, look.face.light);
         pedestal(c, cx, gBottom + 10, look.face.light, hex(0xFFE27A));
         break;
     case Place::MountainPass:
