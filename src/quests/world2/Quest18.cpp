@@ -69,11 +69,13 @@ constexpr Spot kFood[] = {{470, 440}, {100, 320}, {250, 190}, {100, 80}};
 // Three tries at the swing.
 constexpr Spot kWeights[] = {{320, 455}, {350, 455}, {380, 455}};
 constexpr Spot kHammers[] = {{250, 315}};
+// The store's key takes the first slot, so that the bar shows it (the bar shows the first three
+// slots); the key at the first gate's foot takes the fourth, held only on the way into the shaft.
 constexpr KeyPlacement kKeys[] = {
-    onField(90, 430, kKey3),   // at the hall's west end, by the first gate
-    onField(180, 430, kKey3),  // in the hall, on the way to it
+    soldByStore(kKey3),
+    onField(180, 430, kKey3),  // in the hall, on the way to the first gate
     onField(80, 190, kKey3),   // in the upper gallery, behind its crate
-    soldByStore(kKey3),        // the store's
+    onField(25, 430, kKey3),   // at the foot of the first gate's shaft
 };
 constexpr DoorPlacement kDoors[] = {{20, 365, kKey3}, {300, 245, kKey3}, {0, 125, kKey3}, {690, 245, kKey3}};
 enum Crate : uint8_t { kWandCrate = 0, kWayDownCrate = 1, kUpperCrate = 2, kStoreCrate = 3 };
@@ -121,7 +123,7 @@ constexpr LeverScript kLeverScripts[] = {
 // A hop short of the hall's second key, over it, or over both keys to the foot of the first gate.
 constexpr CatapultScript kCatapultScripts[] = {{{land(205, 445, 250), land(120, 445, 200), land(30, 445, 150)}}};
 constexpr StoreScript kStoreScripts[] = {
-    {{once(Gift::Heart, 1, 0), keyOnce(Gift::Key, 3, 1, 3), once(Gift::Hammer, 2, 2)}},
+    {{once(Gift::Heart, 1, 0), keyOnce(Gift::Key, 3, 1, 0), once(Gift::Hammer, 2, 2)}},
 };
 
 constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
