@@ -157,6 +157,23 @@ TEST(BackgroundPlan, SliversNarrowerThanTheDudeAreNotFloor)
     EXPECT_FALSE(plan.isFloor(795, 50));
 }
 
+TEST(BackgroundPlan, RoomsStackedOnOneWallLineAreBothFloor)
+{
+    // Rooms stacked on shared lines: each line is the floor of the room above (a down-wall) and the
+    // ceiling of the room below (an up-wall). With this many lines the order of equal lines is not
+    // left to the sort.
+    std::vector<HorizontalWall> up, down;
+    for (int y = 40; y <= 440; y += 50) {
+        up.push_back({0, 800, y});
+        down.push_back({0, 800, y + 50});
+    }
+    const DudeLayout dude{30, 120, 1, up, down, {}, {}};
+    const FloorPlan plan = floorPlan(dude);
+    for (int y = 65; y <= 465; y += 50)
+        EXPECT_TRUE(plan.isFloor(400, y)) << "the room at y " << y;
+    EXPECT_FALSE(plan.isFloor(400, 20));
+}
+
 TEST(BackgroundPlan, EveryQuestStartsAndEndsOnFloor)
 {
     // The plan is read from the walls alone; the dude's start box and its goal must come out as

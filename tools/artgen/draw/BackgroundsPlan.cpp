@@ -60,7 +60,12 @@ std::vector<Line> linesOver(const DudeLayout& dude, int x0, int x1)
     };
     collect(dude.up, Bound::UpWall);
     collect(dude.down, Bound::DownWall);
-    std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.y < b.y; });
+    // On a shared line the down-wall closes the floor above before the up-wall opens the floor below.
+    std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
+        if (a.y != b.y)
+            return a.y < b.y;
+        return a.kind == Bound::DownWall && b.kind != Bound::DownWall;
+    });
     return lines;
 }
 
