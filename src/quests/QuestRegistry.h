@@ -28,3 +28,6 @@ extern const QuestContent kQuest23, kQuest25;
 // World 4.
 extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,
     kQuest40;
+
+// World 5.
+extern const QuestContent kQuest41;

@@ -85,6 +85,9 @@ const Givens kGivens[] = {
     {40, {374, 70, 76, 32}, 85, 290, 5, 10, 6, 6,
      {{"Bag", 1}, {"Hammer", 2}, {"Chocolate", 1}, {"Lever", 3}, {"House9", 1}, {"TeleportPad2", 8},
       {"Teleporter", 4}, {"Coin", 5}, {"Block17", 6}}},
+    {41, {670, 80, 30, 87}, 203, 441, 11, 3, 7, 5,
+     {{"Map", 1}, {"Hammer", 3}, {"Key2", 1}, {"Door5", 2}, {"Weight", 1}, {"Coin", 7}, {"Food1", 1}, {"Lever", 1},
+      {"Vases16", 1}, {"House3", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"Swing", 1}, {"Block4", 4}}},
 };
 // clang-format on
 
@@ -110,6 +113,24 @@ const std::map<std::string, std::vector<Spot>> kQuest11Places = {
     {"House4", {{10, 81}, {748, 432}}},
     {"Vases3", {{270, 78}, {518, 78}, {12, 150}, {750, 150}, {367, 296}, {398, 296}, {382, 296}}},
     {"Block", {{68, 441}, {385, 441}, {700, 441}}},
+};
+
+// Quest 41, the first of world 5, is given to the pixel as well.
+const std::map<std::string, std::vector<Spot>> kQuest41Places = {
+    {"Map", {{670, 99}}},
+    {"Hammer", {{250, 358}, {142, 265}, {566, 200}}},
+    {"Key2", {{764, 300}}},
+    {"Door5", {{143, 368}, {361, 320}}},
+    {"Weight", {{147, 325}}},
+    {"Coin", {{662, 450}, {522, 326}, {100, 450}, {372, 196}, {372, 226}, {155, 196}, {155, 226}}},
+    {"Food1", {{477, 196}}},
+    {"Lever", {{253, 295}}},
+    {"Vases16", {{753, 188}}},
+    {"House3", {{515, 430}}},
+    {"TeleportPad3", {{650, 478}, {5, 478}}},
+    {"Teleporter", {{10, 442}}},
+    {"Swing", {{660, 303}}},
+    {"Block4", {{421, 437}, {568, 437}, {703, 437}, {743, 437}}},
 };
 
 std::string artName(int quest, int slot) {
@@ -227,13 +248,14 @@ TEST(QuestGivensPlaces, Quest31StandsWhereTheCampaignPutsIt) {
   }
 }
 
-TEST(QuestGivensPlaces, Quest11StandsWhereTheCampaignPutsIt) {
+// Both quests are compared in no particular order within a picture.
+void expectPlaces(int quest, const std::map<std::string, std::vector<Spot>>& given) {
   const auto sorted = [](std::vector<Spot> spots) {
     std::sort(spots.begin(), spots.end(), [](Spot a, Spot b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
     return spots;
   };
-  const auto drawn = drawnAtStart(11);
-  for (const auto& [art, places] : kQuest11Places) {
+  const auto drawn = drawnAtStart(quest);
+  for (const auto& [art, places] : given) {
     auto found = drawn.find(art);
     ASSERT_NE(found, drawn.end()) << art;
     const std::vector<Spot> got = sorted(found->second), want = sorted(places);
@@ -244,5 +266,9 @@ TEST(QuestGivensPlaces, Quest11StandsWhereTheCampaignPutsIt) {
     }
   }
 }
+
+TEST(QuestGivensPlaces, Quest11StandsWhereTheCampaignPutsIt) { expectPlaces(11, kQuest11Places); }
+
+TEST(QuestGivensPlaces, Quest41StandsWhereTheCampaignPutsIt) { expectPlaces(41, kQuest41Places); }
 
 }  // namespace
