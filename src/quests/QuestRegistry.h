@@ -31,3 +31,5 @@ extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQue
 
 // World 6.
 extern const QuestContent kQuest51;
+// World 5.
+extern const QuestContent kQuest41;

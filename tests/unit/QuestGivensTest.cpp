@@ -108,6 +108,9 @@ const Givens kGivens[] = {
     {51, {719, 240, 61, 30}, 10, 441, 9, 2, 5, 5,
      {{"Hammer", 2}, {"Key2", 1}, {"Key5", 1}, {"Door5", 1}, {"Door10", 1}, {"Food6", 2}, {"Vases19", 3},
       {"TeleportPad3", 3}, {"Teleporter", 2}, {"Machine", 1}}},
+    {41, {670, 80, 30, 87}, 203, 441, 11, 3, 7, 5,
+     {{"Map", 1}, {"Hammer", 3}, {"Key2", 1}, {"Door5", 2}, {"Weight", 1}, {"Coin", 7}, {"Food1", 1}, {"Lever", 1},
+      {"Vases16", 1}, {"House3", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"Swing", 1}, {"Block4", 4}}},
 };
 // clang-format on
 
@@ -171,6 +174,24 @@ const std::map<std::string, std::vector<Spot>> kQuest51Places = {
     {"TeleportPad3", {{410, 478}, {156, 156}, {405, 166}}},
     {"Teleporter", {{161, 120}, {410, 130}}},
     {"Machine", {{566, 430}}},
+};
+
+// Quest 41, the first of world 5, is given to the pixel as well.
+const std::map<std::string, std::vector<Spot>> kQuest41Places = {
+    {"Map", {{670, 99}}},
+    {"Hammer", {{250, 358}, {142, 265}, {566, 200}}},
+    {"Key2", {{764, 300}}},
+    {"Door5", {{143, 368}, {361, 320}}},
+    {"Weight", {{147, 325}}},
+    {"Coin", {{662, 450}, {522, 326}, {100, 450}, {372, 196}, {372, 226}, {155, 196}, {155, 226}}},
+    {"Food1", {{477, 196}}},
+    {"Lever", {{253, 295}}},
+    {"Vases16", {{753, 188}}},
+    {"House3", {{515, 430}}},
+    {"TeleportPad3", {{650, 478}, {5, 478}}},
+    {"Teleporter", {{10, 442}}},
+    {"Swing", {{660, 303}}},
+    {"Block4", {{421, 437}, {568, 437}, {703, 437}, {743, 437}}},
 };
 
 std::string artName(int quest, int slot) {
@@ -288,7 +309,7 @@ TEST(QuestGivensPlaces, Quest31StandsWhereTheCampaignPutsIt) {
   }
 }
 
-// Quests 11, 21 and 51 are compared in no particular order within a picture.
+// Quests 11, 21, 41 and 51 are compared in no particular order within a picture.
 void expectStandsAt(int quest, const std::map<std::string, std::vector<Spot>>& given) {
   const auto sorted = [](std::vector<Spot> spots) {
     std::sort(spots.begin(), spots.end(), [](Spot a, Spot b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
@@ -310,6 +331,8 @@ void expectStandsAt(int quest, const std::map<std::string, std::vector<Spot>>& g
 TEST(QuestGivensPlaces, Quest11StandsWhereTheCampaignPutsIt) { expectStandsAt(11, kQuest11Places); }
 
 TEST(QuestGivensPlaces, Quest21StandsWhereTheCampaignPutsIt) { expectStandsAt(21, kQuest21Places); }
+
+TEST(QuestGivensPlaces, Quest41StandsWhereTheCampaignPutsIt) { expectStandsAt(41, kQuest41Places); }
 
 TEST(QuestGivensPlaces, Quest51StandsWhereTheCampaignPutsIt) { expectStandsAt(51, kQuest51Places); }
 
