@@ -23,7 +23,7 @@ extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, 
 extern const QuestContent kQuest11, kQuest14, kQuest15, kQuest19, kQuest20;
 
 // World 3.
-extern const QuestContent kQuest21, kQuest23;
+extern const QuestContent kQuest21, kQuest23, kQuest24;
 
 // World 4.
 extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,

@@ -142,6 +142,8 @@ const Crossing kCrossings[] = {
     {35, {462, 400, 476, 500}}, {35, {548, 400, 562, 500}}, {35, {732, 400, 746, 500}},
     // Quest 36: the ladder's well.
     {36, {460, 206, 505, 230}},
+    // Quest 24: the hedge down the whole hill.
+    {24, {400, 44, 460, 500}},
 };
 
 void paintCrossings(Canvas& c, int quest, const Look& look)
@@ -159,6 +161,7 @@ struct LedgeStep {
 };
 const LedgeStep kLedgeSteps[] = {
     {23, 140, 195, 330}, {23, 350, 424, 262},
+    {24, 20, 65, 395}, {24, 200, 245, 230},
     {36, 626, 672, 330},
     {37, 148, 193, 220}, {37, 392, 437, 240}, {37, 666, 711, 250},
 };
