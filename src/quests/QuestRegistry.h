@@ -23,7 +23,7 @@ extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, 
 extern const QuestContent kQuest11, kQuest12, kQuest14, kQuest15, kQuest16, kQuest17, kQuest18, kQuest19, kQuest20;
 
 // World 3.
-extern const QuestContent kQuest21, kQuest22, kQuest23, kQuest25;
+extern const QuestContent kQuest21, kQuest22, kQuest23, kQuest24, kQuest25;
 
 // World 4.
 extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,

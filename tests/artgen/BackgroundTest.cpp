@@ -313,6 +313,9 @@ TEST(Backgrounds, HolesAreWhereTheGameShowsWhatLiesBehind)
         for (int x = 0; x < kBackgroundWidth; ++x)
             chasmHoles += chasm.isHole(x, y);
     EXPECT_GT(chasmHoles, 100);
+    // It lies where its scene row puts it, in the bank below the clearing, not under the shield.
+    EXPECT_TRUE(chasm.isHole(int(365 * kToImageX), int(376 * kToImageY)));
+    EXPECT_FALSE(chasm.isHole(int(561 * kToImageX), int(205 * kToImageY)));
 }
 
 TEST(Backgrounds, WallOverlaysAreWrittenForEveryQuestWithALayout)
