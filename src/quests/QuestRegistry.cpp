@@ -8,7 +8,7 @@ constexpr const QuestContent* kQuests[] = {
     &kQuest11, &kQuest14, &kQuest15, &kQuest19, &kQuest20,
     &kQuest23,
     &kQuest31, &kQuest32, &kQuest33, &kQuest34, &kQuest35, &kQuest36, &kQuest37, &kQuest38, &kQuest39, &kQuest40,
-    &kQuest51,
+    &kQuest51, &kQuest52,
 };
 
 }  // namespace

@@ -84,6 +84,9 @@ const Givens kGivens[] = {
     {51, {719, 240, 61, 30}, 10, 441, 9, 2, 5, 5,
      {{"Hammer", 2}, {"Key2", 1}, {"Key5", 1}, {"Door5", 1}, {"Door10", 1}, {"Food6", 2}, {"Vases19", 3},
       {"TeleportPad3", 3}, {"Teleporter", 2}, {"Machine", 1}}},
+    {52, {369, 250, 69, 25}, 388, 448, 9, 1, 5, 5,
+     {{"Hammer2", 2}, {"Door10", 2}, {"Coin", 6}, {"Vases19", 1}, {"House7", 1}, {"TeleportPad4", 2},
+      {"Teleporter", 1}, {"Swing", 1}, {"Block6", 3}}},
 };
 // clang-format on
 

@@ -142,6 +142,8 @@ const Crossing kCrossings[] = {
     {35, {462, 400, 476, 500}}, {35, {548, 400, 562, 500}}, {35, {732, 400, 746, 500}},
     // Quest 36: the ladder's well.
     {36, {460, 206, 505, 230}},
+    // Quest 52: the rock over the stairs at the top of the gates' shaft.
+    {52, {360, 0, 430, 236}},
 };
 
 void paintCrossings(Canvas& c, int quest, const Look& look)
