@@ -115,6 +115,9 @@ const Givens kGivens[] = {
     {41, {670, 80, 30, 87}, 203, 441, 11, 3, 7, 5,
      {{"Map", 1}, {"Hammer", 3}, {"Key2", 1}, {"Door5", 2}, {"Weight", 1}, {"Coin", 7}, {"Food1", 1}, {"Lever", 1},
       {"Vases16", 1}, {"House3", 1}, {"TeleportPad3", 2}, {"Teleporter", 1}, {"Swing", 1}, {"Block4", 4}}},
+    {52, {369, 250, 69, 25}, 388, 448, 9, 1, 5, 5,
+     {{"Hammer2", 2}, {"Door10", 2}, {"Coin", 6}, {"Vases19", 1}, {"House7", 1}, {"TeleportPad4", 2},
+      {"Teleporter", 1}, {"Swing", 1}, {"Block6", 3}}},
 };
 // clang-format on
 

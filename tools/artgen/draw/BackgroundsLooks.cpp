@@ -146,6 +146,8 @@ const Crossing kCrossings[] = {
     {36, {460, 206, 505, 230}},
     // Quest 24: the hedge down the whole hill.
     {24, {400, 44, 460, 500}},
+    // Quest 52: the rock over the stairs at the top of the gates' shaft.
+    {52, {360, 0, 430, 236}},
 };
 
 void paintCrossings(Canvas& c, int quest, const Look& look)
