@@ -160,6 +160,8 @@ struct LedgeStep {
 const LedgeStep kLedgeSteps[] = {
     {23, 140, 195, 330}, {23, 350, 424, 262},
     {36, 626, 672, 330},
+    // Quest 13: the cliff's ladder gap and the dais's.
+    {13, 90, 140, 347}, {13, 360, 410, 257},
     {37, 148, 193, 220}, {37, 392, 437, 240}, {37, 666, 711, 250},
 };
 
