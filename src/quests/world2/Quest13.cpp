@@ -62,7 +62,7 @@ enum Boulder : uint8_t {
 };
 
 constexpr Spot kCoins[] = {
-    {215, 355},  // the west floor's, up against the cliff
+    {95, 455},   // the west floor's
     {10, 250},   // the terrace's west end, behind an urn
     {615, 450},  // the east floor's, past its urn
     {10, 380},   // the west floor's niche
