@@ -12,10 +12,10 @@ namespace {
 
 // Walls, start and goal.
 
-// The west and east floors along the bottom, parted at x 300; the terrace above them behind a
-// one-way cliff at y 347 (a thick ledge over the west floor, with the ladder's gap at x 90-140; a
-// plain drop over the east floor); the dais in the terrace's back wall, its ladder gap at x 360-410;
-// and the machine's platform east of the terrace, walled off from it.
+// The west and east floors along the bottom, parted at x 300; the terrace above them on a thick
+// ledge, open only at the ladder's gap (x 90-140) and at a one-way drop to the east floor (x
+// 470-560); the dais in the terrace's back wall, its ladder gap at x 360-410; and the machine's
+// platform east of the terrace, walled off from it.
 constexpr HorizontalWall kUp[] = {
     {0, 360, 257}, {410, 600, 257},  // the terrace's back wall, with the dais's ladder gap
     {330, 460, 150},                 // the dais's back wall
@@ -91,9 +91,9 @@ constexpr BlockPlacement kBoulders[] = {
     {455, 256, kHorizontal, kPresent},
     {225, 396, kHorizontal, kPresent},
 };
-// The west floor's lever against the cliff, above the walk; the east floor's in its niche; the
-// third against the cliff by the teleporter home.
-constexpr LeverPlacement kLevers[] = {{150, 342, 1}, {622, 320, 1}, {420, 342, 1}};
+// The west floor's lever against the cliff in the floor's east corner, away from the walk up the
+// cliff; the east floor's in its niche; the third against the cliff by the teleporter home.
+constexpr LeverPlacement kLevers[] = {{190, 342, 1}, {622, 320, 1}, {420, 342, 1}};
 constexpr TeleporterPlacement kTeleporters[] = {
     {750, 420, kPlatform.x, kPlatform.y},    // the east floor's, up to the platform
     {605, 230, kTerrace.x, kTerrace.y},      // the platform's west end, onto the terrace
