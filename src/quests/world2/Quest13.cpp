@@ -13,19 +13,19 @@ namespace {
 // Walls, start and goal.
 
 // The west and east floors along the bottom, parted at x 300; the terrace above them on a thick
-// ledge, open only at the ladder's gap (x 90-140) and at a one-way drop to the east floor (x
-// 470-560); the dais in the terrace's back wall, its ladder gap at x 360-410; and the machine's
+// ledge, open only at the ladder's gap (x 83-147) and at a one-way drop to the east floor (x
+// 470-560); the dais in the terrace's back wall, its ladder gap at x 354-418; and the machine's
 // platform east of the terrace, walled off from it.
 constexpr HorizontalWall kUp[] = {
-    {0, 360, 257}, {410, 600, 257},  // the terrace's back wall, with the dais's ladder gap
+    {0, 354, 257}, {418, 600, 257},  // the terrace's back wall, with the dais's ladder gap
     {330, 460, 150},                 // the dais's back wall
     {600, 800, 230},                 // the platform's back wall
-    {0, 90, 347}, {140, 620, 347},   // the cliff, with its ladder gap
+    {0, 83, 347}, {147, 620, 347},   // the cliff, with its ladder gap
     {620, 670, 320},                 // the east floor's lever niche
     {670, 800, 347},                 // the cliff under the platform
 };
 constexpr HorizontalWall kDown[] = {
-    {0, 90, 310}, {140, 470, 310},  // the terrace's edge over the west floor, either side of the gap
+    {0, 83, 310}, {147, 470, 310},  // the terrace's edge over the west floor, either side of the gap
     {560, 600, 310},                // and past the drop, by the platform
     {600, 800, 310},                // the platform's edge
 };
@@ -100,8 +100,8 @@ constexpr TeleporterPlacement kTeleporters[] = {
     {305, 420, kWestFloor.x, kWestFloor.y},  // the east floor's west end, home
 };
 constexpr LedgePlacement kLedges[] = {
-    {kDaisGap, 360, 257, 50, kInactive},
-    {kCliffGap, 90, 347, 50, kActive},
+    {kDaisGap, 354, 257, 64, kInactive},
+    {kCliffGap, 83, 347, 64, kActive},
 };
 constexpr Spot kStores[] = {{500, 340}};
 
