@@ -5,7 +5,7 @@ namespace {
 // Every quest that exists; each table carries its own quest number.
 constexpr const QuestContent* kQuests[] = {
     &kQuest1, &kQuest2, &kQuest3, &kQuest4, &kQuest5, &kQuest6, &kQuest7, &kQuest8, &kQuest9, &kQuest10,
-    &kQuest11, &kQuest12, &kQuest14, &kQuest15, &kQuest16, &kQuest17, &kQuest18, &kQuest19, &kQuest20,
+    &kQuest11, &kQuest12, &kQuest13, &kQuest14, &kQuest15, &kQuest16, &kQuest17, &kQuest18, &kQuest19, &kQuest20,
     &kQuest21, &kQuest22, &kQuest23, &kQuest24, &kQuest25,
     &kQuest31, &kQuest32, &kQuest33, &kQuest34, &kQuest35, &kQuest36, &kQuest37, &kQuest38, &kQuest39, &kQuest40,
     &kQuest41, &kQuest51, &kQuest52,

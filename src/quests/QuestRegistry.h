@@ -20,7 +20,8 @@ std::span<const QuestContent* const> registeredQuests();
 extern const QuestContent kQuest1, kQuest2, kQuest3, kQuest4, kQuest5, kQuest6, kQuest7, kQuest8, kQuest9, kQuest10;
 
 // World 2.
-extern const QuestContent kQuest11, kQuest12, kQuest14, kQuest15, kQuest16, kQuest17, kQuest18, kQuest19, kQuest20;
+extern const QuestContent kQuest11, kQuest12, kQuest13, kQuest14, kQuest15, kQuest16, kQuest17, kQuest18, kQuest19,
+    kQuest20;
 
 // World 3.
 extern const QuestContent kQuest21, kQuest22, kQuest23, kQuest24, kQuest25;

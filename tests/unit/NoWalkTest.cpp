@@ -23,7 +23,7 @@ namespace {
 // Stepping onto a teleporter is walking too: the search follows it to its exit.
 constexpr int kNoWalkQuests[] = {
     2, 3, 4, 6, 7, 8, 9, 10,  // world 1
-    11, 12, 14, 15, 16, 17, 18, 19, 20,  // world 2 (11 to 20)
+    11, 12, 13, 14, 15, 16, 17, 18, 19, 20,  // world 2 (11 to 20)
     21, 22, 23, 24, 25,  // world 3 (21 to 30)
     31, 32, 33, 34, 35, 36, 37, 38, 39, 40,  // world 4
     41,  // world 5 (41 to 50)

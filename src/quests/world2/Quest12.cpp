@@ -12,12 +12,12 @@ namespace {
 
 // Walls, start and goal.
 
-// The hall along the top (the store in a doorway of its back wall), the gate shaft from its floor
+// The hall along the top (its lever in an alcove of the back wall), the gate shaft from its floor
 // down to the pit, the landing that leaves the shaft eastwards between the two gates, and the crypts
 // along the bottom, parted at x 480. The pit's column ends in a floor of its own just above the
 // crypts' ceiling, so nothing but the shaft leads into it.
 constexpr HorizontalWall kUp[] = {
-    {30, 540, 70}, {540, 590, 40}, {590, 800, 70},  // the hall's back wall and the store's doorway
+    {30, 540, 70}, {540, 590, 40}, {590, 800, 70},  // the hall's back wall and the lever's alcove
     {430, 800, 212},                                // the landing's
     {0, 800, 370},                                  // the crypts'
 };
@@ -29,11 +29,11 @@ constexpr HorizontalWall kDown[] = {
 constexpr VerticalWall kLeft[] = {
     {30, 70, 170},    // the hall's west end
     {366, 170, 360},  // the shaft and the pit
-    {540, 40, 70},    // the store's doorway
+    {540, 40, 70},    // the lever's alcove
     {480, 370, 500},  // the crypts' partition, from the east
 };
 constexpr VerticalWall kRight[] = {
-    {590, 40, 70},                     // the store's doorway
+    {590, 40, 70},                     // the lever's alcove
     {430, 170, 212}, {430, 275, 360},  // the shaft above and below the landing
     {480, 370, 500},                   // the crypts' partition, from the west
 };
@@ -74,8 +74,9 @@ constexpr BlockPlacement kBlocks[] = {
     {610, 90, kHorizontal, kPresent},   // the hall's east pocket
     {700, 210, kHorizontal, kPresent},  // before the landing's teleporter home
 };
-// The landing's lever at its far end; the hall's against the back wall, above the walk along it.
-constexpr LeverPlacement kLevers[] = {{560, 212, 1}, {215, 70, 1}};
+// The landing's lever past its weight; the hall's in the alcove of its back wall, out of the way of
+// every walk along the hall.
+constexpr LeverPlacement kLevers[] = {{560, 212, 1}, {546, 28, 1}};
 constexpr CatapultPlacement kCatapults[] = {{385, 445, kThrowsRight}, {690, 445, kThrowsLeft}};
 constexpr TeleporterPlacement kTeleporters[] = {
     {45, 75, kWestCrypt.x, kWestCrypt.y},        // the hall's west end, down to the west crypt
@@ -84,7 +85,7 @@ constexpr TeleporterPlacement kTeleporters[] = {
     {320, 372, kHallWest.x, kHallWest.y},        // the west crypt's, home
 };
 constexpr SuspWallPlacement kSignWalls[] = {{130, 385, 3, 1.3f}, {530, 385, 2, 1.3f}};
-constexpr Spot kStores[] = {{545, 22}};
+constexpr Spot kStores[] = {{470, 22}};
 
 // The landing's lever: the swing below free, both blocks standing, or the way home free instead.
 constexpr LeverEffect kFreeSwing[] = {vanish(kSwingBlock), appear(kHomeBlock)};
