@@ -17,7 +17,7 @@ namespace {
 // along the bottom, parted at x 480. The pit's column ends in a floor of its own just above the
 // crypts' ceiling, so nothing but the shaft leads into it.
 constexpr HorizontalWall kUp[] = {
-    {30, 540, 70}, {540, 590, 40}, {590, 800, 70},  // the hall's back wall and the lever's alcove
+    {30, 530, 70}, {530, 600, 40}, {600, 800, 70},  // the hall's back wall and the lever's alcove
     {430, 800, 212},                                // the landing's
     {0, 800, 370},                                  // the crypts'
 };
@@ -29,11 +29,11 @@ constexpr HorizontalWall kDown[] = {
 constexpr VerticalWall kLeft[] = {
     {30, 70, 170},    // the hall's west end
     {366, 170, 360},  // the shaft and the pit
-    {540, 40, 70},    // the lever's alcove
+    {530, 40, 70},    // the lever's alcove
     {480, 370, 500},  // the crypts' partition, from the east
 };
 constexpr VerticalWall kRight[] = {
-    {590, 40, 70},                     // the lever's alcove
+    {600, 40, 70},                     // the lever's alcove
     {430, 170, 212}, {430, 275, 360},  // the shaft above and below the landing
     {480, 370, 500},                   // the crypts' partition, from the west
 };
@@ -76,7 +76,7 @@ constexpr BlockPlacement kBlocks[] = {
 };
 // The landing's lever past its weight; the hall's in the alcove of its back wall, out of the way of
 // every walk along the hall.
-constexpr LeverPlacement kLevers[] = {{560, 212, 1}, {546, 28, 1}};
+constexpr LeverPlacement kLevers[] = {{560, 212, 1}, {543, 28, 1}};
 constexpr CatapultPlacement kCatapults[] = {{385, 445, kThrowsRight}, {690, 445, kThrowsLeft}};
 constexpr TeleporterPlacement kTeleporters[] = {
     {45, 75, kWestCrypt.x, kWestCrypt.y},        // the hall's west end, down to the west crypt
