@@ -9,6 +9,8 @@ constexpr const QuestContent* kQuests[] = {
     &kQuest21, &kQuest22, &kQuest23, &kQuest24, &kQuest25,
     &kQuest31, &kQuest32, &kQuest33, &kQuest34, &kQuest35, &kQuest36, &kQuest37, &kQuest38, &kQuest39, &kQuest40,
     &kQuest41, &kQuest51, &kQuest52,
+    &kQuest42,
+    &kQuest51,
 };
 
 }  // namespace
