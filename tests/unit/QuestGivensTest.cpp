@@ -108,6 +108,9 @@ const Givens kGivens[] = {
     {51, {719, 240, 61, 30}, 10, 441, 9, 2, 5, 5,
      {{"Hammer", 2}, {"Key2", 1}, {"Key5", 1}, {"Door5", 1}, {"Door10", 1}, {"Food6", 2}, {"Vases19", 3},
       {"TeleportPad3", 3}, {"Teleporter", 2}, {"Machine", 1}}},
+    {53, {370, 115, 67, 30}, 386, 445, 11, 0, 5, 5,
+     {{"SuspiciousWall3", 2}, {"Door7", 1}, {"Coin", 5}, {"Lever2", 2}, {"House", 1}, {"TeleportPad3", 4},
+      {"Teleporter", 2}, {"Block19", 2}}},
 };
 // clang-format on
 
