@@ -11,6 +11,7 @@ constexpr const QuestContent* kQuests[] = {
     &kQuest41, &kQuest51, &kQuest52,
     &kQuest42,
     &kQuest51,
+    &kQuest51, &kQuest53,
 };
 
 }  // namespace

@@ -38,3 +38,4 @@ extern const QuestContent kQuest51;
 // World 5.
 extern const QuestContent kQuest41;
 extern const QuestContent kQuest51, kQuest52;
+extern const QuestContent kQuest51, kQuest53;

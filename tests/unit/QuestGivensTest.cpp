@@ -124,6 +124,9 @@ const Givens kGivens[] = {
     {52, {369, 250, 69, 25}, 388, 448, 9, 1, 5, 5,
      {{"Hammer2", 2}, {"Door10", 2}, {"Coin", 6}, {"Vases19", 1}, {"House7", 1}, {"TeleportPad4", 2},
       {"Teleporter", 1}, {"Swing", 1}, {"Block6", 3}}},
+    {53, {370, 115, 67, 30}, 386, 445, 11, 0, 5, 5,
+     {{"SuspiciousWall3", 2}, {"Door7", 1}, {"Coin", 5}, {"Lever2", 2}, {"House", 1}, {"TeleportPad3", 4},
+      {"Teleporter", 2}, {"Block19", 2}}},
 };
 // clang-format on
 
