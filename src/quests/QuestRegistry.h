@@ -31,11 +31,8 @@ extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQue
     kQuest40;
 
 // World 5.
-extern const QuestContent kQuest42;
+extern const QuestContent kQuest41, kQuest42;
 
 // World 6.
-extern const QuestContent kQuest51;
-// World 5.
-extern const QuestContent kQuest41;
-extern const QuestContent kQuest51, kQuest52;
-extern const QuestContent kQuest51, kQuest53;
+extern const QuestContent kQuest51, kQuest52, kQuest53;
+
