@@ -127,6 +127,9 @@ const Givens kGivens[] = {
     {53, {370, 115, 67, 30}, 386, 445, 11, 0, 5, 5,
      {{"SuspiciousWall3", 2}, {"Door7", 1}, {"Coin", 5}, {"Lever2", 2}, {"House", 1}, {"TeleportPad3", 4},
       {"Teleporter", 2}, {"Block19", 2}}},
+    {54, {377, 128, 62, 30}, 687, 440, 12, 3, 6, 7,
+     {{"Gem7", 1}, {"Weight", 1}, {"Coin", 5}, {"Chocolate", 1}, {"Lever", 1}, {"House7", 1}, {"TeleportPad2", 4},
+      {"Teleporter", 2}, {"Swing", 1}, {"Block20", 3}, {"Machine", 1}}},
 };
 // clang-format on
 
