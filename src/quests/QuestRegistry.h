@@ -30,7 +30,7 @@ extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQue
     kQuest40;
 
 // World 5.
-extern const QuestContent kQuest42;
+extern const QuestContent kQuest42, kQuest43;
 
 // World 6.
 extern const QuestContent kQuest51;
