@@ -29,5 +29,8 @@ extern const QuestContent kQuest21, kQuest22, kQuest23, kQuest25;
 extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQuest36, kQuest37, kQuest38, kQuest39,
     kQuest40;
 
+// World 5.
+extern const QuestContent kQuest44;
+
 // World 6.
 extern const QuestContent kQuest51;

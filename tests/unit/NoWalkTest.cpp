@@ -26,7 +26,7 @@ constexpr int kNoWalkQuests[] = {
     11, 12, 14, 15, 16, 17, 18, 19, 20,  // world 2 (11 to 20)
     21, 22, 23, 25,  // world 3 (21 to 30)
     31, 32, 33, 34, 35, 36, 37, 38, 39, 40,  // world 4
-    // world 5 (41 to 50)
+    44,  // world 5 (41 to 50)
     51,  // world 6 (51 to 60)
 };
 
