@@ -4,7 +4,7 @@
 // on to the next, so the beam in the hall's east corner carries him past the middle terrace's
 // brick wall to the top. The stairs down wait in a walled room that no beam reaches: the east
 // room's swing throws the dude in, and only the gallery's swing throws him to the east room, so he
-// must carry two weights there, the crypt's (behind an amphora) and the one the store sells.
+// must carry two weights there, the east side's (behind an amphora) and the one the store sells.
 #include "quests/QuestKit.h"
 #include "quests/QuestRegistry.h"
 
@@ -63,10 +63,12 @@ constexpr Spot kCoins[] = {
 };
 constexpr Spot kFood[] = {
     {460, 385},  // in the hall: the first heart
-    {760, 195},  // on the east side, behind an amphora
+    {210, 195},  // in the middle terrace's west corner, below the west room's edge
 };
-constexpr Spot kWeights[] = {{750, 430}};  // in the crypt, behind an amphora
-constexpr Spot kVases[] = {{700, 390}, {700, 185}};  // across the crypt; across the east side's terrace
+constexpr Spot kWeights[] = {{750, 195}};  // on the east side's terrace, behind an amphora
+// Across the middle terrace, between its landing and its west corner; across the east side's
+// terrace, before the weight.
+constexpr Spot kVases[] = {{290, 185}, {700, 185}};
 // The middle terrace's brick wall, between the gallery's landing and the east room's beam.
 constexpr BlockPlacement kBlocks[] = {{440, 190, kHorizontal, kPresent}};
 // The gallery's swing throws right, the east room's throws left, over the stairs' room.
