@@ -108,6 +108,9 @@ const Givens kGivens[] = {
     {51, {719, 240, 61, 30}, 10, 441, 9, 2, 5, 5,
      {{"Hammer", 2}, {"Key2", 1}, {"Key5", 1}, {"Door5", 1}, {"Door10", 1}, {"Food6", 2}, {"Vases19", 3},
       {"TeleportPad3", 3}, {"Teleporter", 2}, {"Machine", 1}}},
+    {55, {396, 275, 63, 30}, 411, 440, 6, 2, 5, 5,
+     {{"Door5", 1}, {"Chocolate", 3}, {"Lever", 2}, {"House9", 1}, {"TeleportPad9", 8}, {"Teleporter", 4},
+      {"Coin", 5}}},
 };
 // clang-format on
 
