@@ -30,4 +30,4 @@ extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQue
     kQuest40;
 
 // World 6.
-extern const QuestContent kQuest51, kQuest55;
+extern const QuestContent kQuest51, kQuest55, kQuest56;

@@ -111,6 +111,9 @@ const Givens kGivens[] = {
     {55, {396, 275, 63, 30}, 411, 440, 6, 2, 5, 5,
      {{"Door5", 1}, {"Chocolate", 3}, {"Lever", 2}, {"House9", 1}, {"TeleportPad9", 8}, {"Teleporter", 4},
       {"Coin", 5}}},
+    {56, {706, 185, 56, 30}, 416, 430, 10, 5, 8, 5,
+     {{"Hammer3", 1}, {"Weight", 3}, {"Door8", 1}, {"Banana", 1}, {"Lever2", 2}, {"Vases3", 3}, {"House10", 1},
+      {"TeleportPad7", 8}, {"Teleporter", 4}, {"Coin", 5}, {"Swing3", 1}, {"Block19", 3}}},
 };
 // clang-format on
 
