@@ -136,6 +136,12 @@ const Givens kGivens[] = {
     {54, {377, 128, 62, 30}, 687, 440, 12, 3, 6, 7,
      {{"Gem7", 1}, {"Weight", 1}, {"Coin", 5}, {"Chocolate", 1}, {"Lever", 1}, {"House7", 1}, {"TeleportPad2", 4},
       {"Teleporter", 2}, {"Swing", 1}, {"Block20", 3}, {"Machine", 1}}},
+    {55, {396, 275, 63, 30}, 411, 440, 6, 2, 5, 5,
+     {{"Door5", 1}, {"Chocolate", 3}, {"Lever", 2}, {"House9", 1}, {"TeleportPad9", 8}, {"Teleporter", 4},
+      {"Coin", 5}}},
+    {56, {706, 185, 56, 30}, 416, 430, 10, 5, 8, 5,
+     {{"Hammer3", 1}, {"Weight", 3}, {"Door8", 1}, {"Banana", 1}, {"Lever2", 2}, {"Vases3", 3}, {"House10", 1},
+      {"TeleportPad7", 8}, {"Teleporter", 4}, {"Coin", 5}, {"Swing3", 1}, {"Block19", 3}}},
 };
 // clang-format on
 
