@@ -22,8 +22,6 @@ constexpr int kSignX[4] = {345, 416, 345, 416};
 constexpr int kSignY[4] = {508, 508, 559, 559};
 // Where each choice's picture and its price stand in a store's panel.
 constexpr int kOfferX[3] = {345, 418, 490};
-// The levers whose stand brings up the panel.
-constexpr int kPanelLevers = 4;
 
 void draw(const WorldState& w, int slot, int frame, float x, float y, float sx, float sy) {
   if (w.sheet) w.sheet->DrawFrame(slot, frame, x, y, kWhite, sx, sy);
@@ -135,7 +133,7 @@ void draw(const WorldState& w, const QuestObjects* q) {
 void runScripts(WorldState& w, Dude& d, const QuestObjects* q) {
   if (!q) return;
   // Every lever has its own script: standing at two levers at once, a click sets both.
-  for (int lever = 0; lever < kPanelLevers; ++lever)
+  for (int lever = 0; lever < w.leverCount && lever < kMaxObjects; ++lever)
     if (w.dudeAtLever[lever]) runChoice(w, false, [&](int c) { pullLever(w, *q, lever, c); });
   int which = 0;
   if (atCatapult(w, which) && !w.flightActive)

@@ -367,6 +367,38 @@ TEST(ChoicePanel, AClickSetsALeverOnlyOverAChoiceWhileTheDudeStandsThere) {
   EXPECT_EQ(s.w.sndKey, 1);
 }
 
+TEST(ChoicePanel, EveryLeverAndCatapultOfAQuestGivesItsChoice) {
+  // A quest's fifth lever and third swing work like its first ones.
+  static constexpr LeverEffect kVanish0[] = {{Effect::BlockVanish, 0, 0, 0}};
+  static constexpr LeverScript kLevers[] = {{}, {}, {}, {}, {{{}, {}, kVanish0}}};
+  static constexpr CatapultScript kThrows[] = {{}, {}, {{{}, {}, {145, 302, 310, false, 0, 0}}}};
+  QuestObjects q{};
+  q.leverScripts = kLevers;
+  q.catapultScripts = kThrows;
+  Scene s;
+  addBlock(s.w, 0, 0, true);
+  s.w.leverCount = 5;
+  s.w.catapultCount = 3;
+  s.w.dudeAtLever[4] = 1;
+  int which = -1;
+  ASSERT_TRUE(atLever(s.w, which));
+  EXPECT_EQ(which, 4);
+  s.w.mouseClicked = 1;
+  panel::hover(s.w, 500, 550);
+  panel::runScripts(s.w, s.d, &q);
+  EXPECT_EQ(s.w.leverPosition[4], 2);
+  EXPECT_EQ(s.w.blockVanishing[0], 1);
+
+  s.w.dudeAtLever[4] = 0;
+  s.w.dudeAtCatapult[2] = 1;
+  s.w.weightsHeld = 1;
+  ASSERT_TRUE(atCatapult(s.w, which));
+  EXPECT_EQ(which, 2);
+  panel::runScripts(s.w, s.d, &q);
+  EXPECT_EQ(s.w.flightActive, 1);
+  EXPECT_EQ(s.w.weightsHeld, 0);
+}
+
 TEST(Vases, OnlyThreeBurstsFlyAtOnce) {
   Scene s;
   s.w.hammersHeld = 4;

@@ -37,8 +37,10 @@ void testCatapults(WorldState& w, const Dude& d) {
   }
 }
 
+// Every catapult of the quest brings up the panel, not only the first two: a quest with three swings
+// would otherwise show one that takes the dude onto it and never throws.
 bool atCatapult(const WorldState& w, int& catapult) {
-  for (int i = 0; i < 2; ++i)
+  for (int i = 0; i < w.catapultCount && i < kMaxObjects; ++i)
     if (w.dudeAtCatapult[i]) {
       catapult = i;
       return true;

@@ -88,8 +88,10 @@ void testLevers(WorldState& w, Dude& d, bool leversCostHearts) {
   if (leversCostHearts && !w.atLeverThisFrame) w.leverUseState = kIdle;
 }
 
+// Every lever of the quest brings up the panel, not only the first four: a fifth would take its heart
+// and give no choice.
 bool atLever(const WorldState& w, int& lever) {
-  for (int i = 0; i < 4 && i < kMaxObjects; ++i)
+  for (int i = 0; i < w.leverCount && i < kMaxObjects; ++i)
     if (w.dudeAtLever[i]) {
       lever = i;
       return true;
