@@ -121,6 +121,9 @@ const Givens kGivens[] = {
     {52, {369, 250, 69, 25}, 388, 448, 9, 1, 5, 5,
      {{"Hammer2", 2}, {"Door10", 2}, {"Coin", 6}, {"Vases19", 1}, {"House7", 1}, {"TeleportPad4", 2},
       {"Teleporter", 1}, {"Swing", 1}, {"Block6", 3}}},
+    {59, {406, 230, 66, 20}, 425, 441, 9, 4, 6, 6,
+     {{"Hammer4", 2}, {"Weight", 1}, {"Door5", 1}, {"Lever4", 5}, {"Vases20", 3}, {"House12", 2}, {"TeleportPad8", 10},
+      {"Teleporter", 6}, {"Coin", 8}, {"Swing6", 1}, {"Food7", 4}, {"Block21", 3}, {"Ladder3", 1}}},
 };
 // clang-format on
 
