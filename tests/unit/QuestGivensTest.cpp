@@ -142,6 +142,9 @@ const Givens kGivens[] = {
     {56, {706, 185, 56, 30}, 416, 430, 10, 5, 8, 5,
      {{"Hammer3", 1}, {"Weight", 3}, {"Door8", 1}, {"Banana", 1}, {"Lever2", 2}, {"Vases3", 3}, {"House10", 1},
       {"TeleportPad7", 8}, {"Teleporter", 4}, {"Coin", 5}, {"Swing3", 1}, {"Block19", 3}}},
+    {59, {406, 230, 66, 20}, 425, 441, 9, 4, 6, 6,
+     {{"Hammer4", 2}, {"Weight", 1}, {"Door5", 1}, {"Lever4", 5}, {"Vases20", 3}, {"House12", 2}, {"TeleportPad8", 10},
+      {"Teleporter", 6}, {"Coin", 8}, {"Swing6", 1}, {"Food7", 4}, {"Block21", 3}, {"Ladder3", 1}}},
 };
 // clang-format on
 

@@ -172,6 +172,7 @@ const LedgeStep kLedgeSteps[] = {
     // Quest 13: the cliff's ladder gap and the dais's.
     {13, 83, 147, 347}, {13, 354, 418, 257},
     {37, 148, 193, 220}, {37, 392, 437, 240}, {37, 666, 711, 250},
+    {59, 150, 195, 330},
 };
 
 void paintLedgeSteps(Canvas& c, int quest, const Look& look)
