@@ -121,6 +121,9 @@ const Givens kGivens[] = {
     {52, {369, 250, 69, 25}, 388, 448, 9, 1, 5, 5,
      {{"Hammer2", 2}, {"Door10", 2}, {"Coin", 6}, {"Vases19", 1}, {"House7", 1}, {"TeleportPad4", 2},
       {"Teleporter", 1}, {"Swing", 1}, {"Block6", 3}}},
+    {57, {377, 120, 72, 30}, 397, 387, 8, 1, 5, 5,
+     {{"Gem8", 1}, {"Hammer", 2}, {"Weight", 1}, {"Door12", 2}, {"Drink2", 1}, {"Lever3", 1}, {"Vases12", 2},
+      {"House11", 1}, {"TeleportPad", 8}, {"Teleporter", 5}, {"Coin", 4}, {"Swing3", 1}}},
 };
 // clang-format on
 
