@@ -34,4 +34,4 @@ extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQue
 extern const QuestContent kQuest51;
 // World 5.
 extern const QuestContent kQuest41;
-extern const QuestContent kQuest51, kQuest52, kQuest57;
+extern const QuestContent kQuest51, kQuest52, kQuest57, kQuest58;

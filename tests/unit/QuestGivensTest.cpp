@@ -124,6 +124,9 @@ const Givens kGivens[] = {
     {57, {377, 120, 72, 30}, 397, 387, 8, 1, 5, 5,
      {{"Gem8", 1}, {"Hammer", 2}, {"Weight", 1}, {"Door12", 2}, {"Drink2", 1}, {"Lever3", 1}, {"Vases12", 2},
       {"House11", 1}, {"TeleportPad", 8}, {"Teleporter", 5}, {"Coin", 4}, {"Swing3", 1}}},
+    {58, {374, 230, 63, 38}, 391, 385, 11, 6, 9, 9,
+     {{"Food7", 3}, {"Lever4", 3}, {"Vases20", 3}, {"House12", 2}, {"TeleportPad10", 8}, {"Teleporter", 4},
+      {"Hammer4", 2}, {"Coin", 7}, {"Swing6", 1}, {"Block21", 5}}},
 };
 // clang-format on
 
