@@ -18,9 +18,9 @@ namespace {
 // cliffs walked down, never up; the east terrace's far end is a pen parted from it by a rock. Above
 // the west terrace lie two lofts that only teleporters reach.
 constexpr HorizontalWall kUp[] = {
-    {0, 300, 300},   {345, 360, 300}, {440, 800, 300},  // the floor's back, open at the niche and the shaft
+    {0, 300, 300},   {345, 360, 300}, {450, 800, 300},  // the floor's back, open at the niche and the shaft
     {300, 345, 255},                                    // the lever's niche
-    {360, 440, 100},                                    // the shaft's top, over the gem
+    {360, 450, 100},                                    // the shaft's top, over the gem
     {0, 280, 130},   {500, 800, 130},                   // the terraces' backs
     {0, 280, 20},                                       // the lofts' back
 };
@@ -36,7 +36,7 @@ constexpr VerticalWall kLeft[] = {
 };
 constexpr VerticalWall kRight[] = {
     {345, 255, 300},  // the niche
-    {440, 100, 300},  // the shaft
+    {450, 100, 300},  // the shaft, as wide as the goal
     {280, 20, 300},   // the west terrace's and the lofts' east end
     {690, 130, 300},  // the east terrace's end at the rock
     {120, 20, 130},   // the west loft, beside the east one
@@ -60,7 +60,8 @@ constexpr Spot kWeights[] = {{150, 230}};
 // way home.
 constexpr Spot kVases[] = {{742, 150}, {172, 60}};
 constexpr KeyPlacement kKeys[] = {soldByStore(kKey3)};
-constexpr DoorPlacement kDoors[] = {{378, 232, kKey3}, {378, 160, kKey3}};
+// Centred in the shaft; each stops the dude at any x the shaft allows.
+constexpr DoorPlacement kDoors[] = {{383, 232, kKey3}, {383, 160, kKey3}};
 constexpr TeleporterPlacement kTeleporters[] = {
     {40, 320, kWestLoft.x, kWestLoft.y},      // the floor's, where the lever says
     {70, 40, kByTheSwing.x, kByTheSwing.y},   // the west loft's way home
@@ -104,9 +105,7 @@ constexpr DrawLine kDrawing[] = {
     each(Draw::Weights, 15, 1.0f, 1.0f),
     kTeleporterBeams,
     each(Draw::Vases, 18, 1.0f, 1.0f),
-    // The doors fill the shaft's width.
-    oneAt(Draw::Doors, 9, 0, 360, 232, 2.5f, 1.4f),
-    oneAt(Draw::Doors, 9, 1, 360, 160, 2.5f, 1.4f),
+    each(Draw::Doors, 9, 1.4f, 1.4f),
 };
 
 // The quest's pictures, slot by slot; slot 20 holds the orange key the keeper sells.

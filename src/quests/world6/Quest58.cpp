@@ -14,33 +14,36 @@ namespace {
 // Walls, start and goal.
 
 // The hall (dude y from 300) with the stairs' shaft over the start; the west and east wings beyond
-// thick rock, each joined to the hall by a low corridor (dude y 380 to 389). Each of the three floors
-// has its lever in a niche in its back wall. Four rooms above them are reached only by the swing and
+// thick rock, each joined to the hall by a low corridor (dude y 380 to 389). The hall's lever stands
+// in a niche in its back wall. Four rooms above them are reached only by the swing and
 // by teleporters: the west and east rooms over the wings, two narrow ones beside the shaft.
 constexpr HorizontalWall kUp[] = {
-    {45, 250, 300},  {295, 360, 300},  {440, 755, 300},  // the floors' back walls
-    {0, 45, 255},    {250, 295, 255},  {755, 800, 255},  // the levers' niches
+    {0, 250, 300},   {295, 360, 300},  {440, 800, 300},  // the floors' back walls
+    {250, 295, 255},                                     // the hall's lever niche
     {360, 440, 220},                                     // the shaft's top, at the stairs
     {180, 220, 380}, {580, 620, 380},                    // the corridors' ceilings
-    {0, 180, 100},   {620, 800, 100},                    // the rooms over the wings
+    {45, 180, 100},  {620, 755, 100},                    // the rooms over the wings
+    {0, 45, 60},     {755, 800, 60},                     // the rooms' alcoves
 };
 constexpr HorizontalWall kDown[] = {
     {180, 220, 440}, {580, 620, 440},                  // the corridors' floors
-    {0, 180, 250},   {620, 800, 250},                  // the rooms over the wings
+    {0, 180, 300},   {620, 800, 300},                  // the rooms over the wings
     {220, 340, 250}, {460, 580, 250},                  // the rooms beside the shaft
 };
 constexpr VerticalWall kLeft[] = {
     {220, 300, 380}, {220, 440, 500},  // the hall's west side, open at the corridor
     {620, 100, 380}, {620, 440, 500},  // the east wing's and its room's west side
     {360, 220, 300},                   // the shaft
-    {250, 255, 300}, {755, 255, 300},  // the niches
+    {250, 255, 300},                   // the hall's niche
+    {755, 60, 100},                    // the east room's alcove
     {220, 0, 250},   {460, 0, 250},    // the rooms beside the shaft
 };
 constexpr VerticalWall kRight[] = {
     {180, 100, 380}, {180, 440, 500},  // the west wing's and its room's east side
     {580, 300, 380}, {580, 440, 500},  // the hall's east side, open at the corridor
     {440, 220, 300},                   // the shaft
-    {295, 255, 300}, {45, 255, 300},   // the niches
+    {295, 255, 300},                   // the hall's niche
+    {45, 60, 100},                     // the west room's alcove
     {340, 0, 250},   {580, 0, 250},    // the rooms beside the shaft
 };
 constexpr DudeLayout kDude{391, 385, 0, kUp, kDown, kLeft, kRight};
@@ -53,11 +56,11 @@ constexpr Spot kEastWing{740, 400}, kWestWing{40, 400}, kNorthRoom{230, 150}, kW
 
 constexpr Spot kCoins[] = {
     {270, 420}, {540, 420},  // the hall
-    {760, 180},              // the east room
+    {770, 70},               // the east room's alcove
     {760, 430}, {650, 430},  // the east wing, either side of its crates
-    {262, 160}, {80, 170},   // the north room and the room over the west wing
+    {262, 160}, {10, 70},    // the north room and the west room's alcove
 };
-constexpr Spot kFood[] = {{320, 410}, {740, 330}, {60, 330}};
+constexpr Spot kFood[] = {{320, 410}, {735, 360}, {60, 360}};
 constexpr Spot kHammers[] = {{700, 180}, {140, 330}};
 // The urn on the stairs, then the west and east corridors' urns.
 constexpr Spot kVases[] = {{384, 262}, {186, 370}, {586, 370}};
@@ -74,7 +77,8 @@ constexpr TeleporterPlacement kTeleporters[] = {
     {130, 120, kWestWing.x, kWestWing.y},    // the west room's, down into the west wing
     {540, 120, kNorthRoom.x, kNorthRoom.y},  // the narrow east room's, over to the north room
 };
-constexpr LeverPlacement kLevers[] = {{0, 255, 0}, {250, 255, 0}, {755, 255, 0}};
+// The wings' levers stand against their back walls, above the walk from the landings to the crates.
+constexpr LeverPlacement kLevers[] = {{0, 300, 0}, {250, 255, 0}, {755, 300, 0}};
 constexpr CatapultPlacement kCatapults[] = {{480, 400, kThrowsRight}};
 constexpr Spot kStores[] = {{240, 330}, {640, 310}};
 
