@@ -9,7 +9,7 @@ constexpr const QuestContent* kQuests[] = {
     &kQuest21, &kQuest22, &kQuest23, &kQuest24, &kQuest25,
     &kQuest31, &kQuest32, &kQuest33, &kQuest34, &kQuest35, &kQuest36, &kQuest37, &kQuest38, &kQuest39, &kQuest40,
     &kQuest41, &kQuest42, &kQuest43, &kQuest44, &kQuest45,
-    &kQuest51, &kQuest52, &kQuest53, &kQuest54, &kQuest55, &kQuest56, &kQuest57, &kQuest58, &kQuest59,
+    &kQuest51, &kQuest52, &kQuest53, &kQuest54, &kQuest55, &kQuest56, &kQuest57, &kQuest58, &kQuest59, &kQuest60,
 };
 
 }  // namespace

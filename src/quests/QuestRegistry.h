@@ -34,5 +34,6 @@ extern const QuestContent kQuest31, kQuest32, kQuest33, kQuest34, kQuest35, kQue
 extern const QuestContent kQuest41, kQuest42, kQuest43, kQuest44, kQuest45;
 
 // World 6.
-extern const QuestContent kQuest51, kQuest52, kQuest53, kQuest54, kQuest55, kQuest56, kQuest57, kQuest58, kQuest59;
+extern const QuestContent kQuest51, kQuest52, kQuest53, kQuest54, kQuest55, kQuest56, kQuest57, kQuest58, kQuest59,
+    kQuest60;
 

@@ -27,7 +27,7 @@ constexpr int kNoWalkQuests[] = {
     21, 22, 23, 24, 25,  // world 3 (21 to 30)
     31, 32, 33, 34, 35, 36, 37, 38, 39, 40,  // world 4
     41, 42, 43, 44, 45,  // world 5 (41 to 50)
-    51, 52, 53, 54, 55, 56, 57, 58, 59,  // world 6 (51 to 60)
+    51, 52, 53, 54, 55, 56, 57, 58, 59, 60,  // world 6 (51 to 60)
 };
 
 std::string describe(const std::vector<WalkPoint>& path) {

@@ -154,6 +154,9 @@ const Givens kGivens[] = {
     {59, {406, 230, 66, 20}, 425, 441, 9, 4, 6, 6,
      {{"Hammer4", 2}, {"Weight", 1}, {"Door5", 1}, {"Lever4", 5}, {"Vases20", 3}, {"House12", 2}, {"TeleportPad8", 10},
       {"Teleporter", 6}, {"Coin", 8}, {"Swing6", 1}, {"Food7", 4}, {"Block21", 3}, {"Ladder3", 1}}},
+    {60, {376, 160, 62, 30}, 160, 340, 7, 7, 7, 4,
+     {{"Gem9", 1}, {"Hammer4", 1}, {"Weight", 2}, {"Lever4", 4}, {"Vases20", 3}, {"House12", 1}, {"TeleportPad8", 7},
+      {"Teleporter", 4}, {"Coin", 3}, {"Swing6", 3}, {"Banana", 2}, {"Block21", 1}}},
 };
 // clang-format on
 
