@@ -74,5 +74,7 @@ constexpr DrawLine picture(int slot, int x, int y, float scaleX, float scaleY) {
 // The drawing lines every teleporter quest shares: the pad under each entry and its beam.
 inline constexpr DrawLine kTeleporterPads = each(Draw::TeleporterPads, 12, 1.4f, 1.4f, -5, 46);
 inline constexpr DrawLine kTeleporterBeams = each(Draw::TeleporterBeams, 17, 1.3f, 1.3f, 0, 10);
+// The pad where a teleporter sets the dude down at s, drawn under his feet.
+constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
 
 }  // namespace questkit

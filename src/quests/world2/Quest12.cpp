@@ -111,8 +111,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Heart, 1, 0), once(Gift::Hammer, 1, 1), once(Gift::Heart, 1, 2)}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     kTeleporterPads,
     exitPad(kWestCrypt),

@@ -96,8 +96,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Heart, 1, 0), once(Gift::Heart, 2, 1), once(Gift::Hammer, 2, 2)}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     exitPad(kUnderShelf),
     exitPad(kByTheStore),

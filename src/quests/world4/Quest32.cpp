@@ -60,8 +60,6 @@ constexpr LeverEffect kToRightBalcony[] = {exitOf(0, kRightBalcony.x, kRightBalc
 constexpr LeverEffect kToGalleryLeft[] = {exitOf(0, kGalleryLeft.x, kGalleryLeft.y)};
 constexpr LeverScript kLeverScripts[] = {{{kToLeftBalcony, kToRightBalcony, kToGalleryLeft}}};
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     kTeleporterPads,
     exitPad(kLeftBalcony),

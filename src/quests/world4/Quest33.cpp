@@ -87,8 +87,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Hammer, 2, 0), once(Gift::Heart, 1, 1), once(Gift::Hammer, 2, 2)}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     kTeleporterPads,
     exitPad(kAisle),

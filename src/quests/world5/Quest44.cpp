@@ -86,17 +86,15 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Heart, 1, 0), once(Gift::Hammer, 2, 1), once(Gift::Weight, 2, 2)}},
 };
 
-constexpr DrawLine pad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     kTeleporterPads,
-    pad(kBarePads[0]),
-    pad(kBarePads[1]),
-    pad(kBarePads[2]),
-    pad(kBarePads[3]),
-    pad(kBarePads[4]),
-    pad(kBarePads[5]),
-    pad(kBarePads[6]),
+    exitPad(kBarePads[0]),
+    exitPad(kBarePads[1]),
+    exitPad(kBarePads[2]),
+    exitPad(kBarePads[3]),
+    exitPad(kBarePads[4]),
+    exitPad(kBarePads[5]),
+    exitPad(kBarePads[6]),
     each(Draw::Stores, 22, 1.3f, 1.0f),
     each(Draw::Catapults, 14, 1.3f, 1.3f),
     each(Draw::Coins, 6, 0.7f, 0.7f),

@@ -95,8 +95,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Heart, 1, 0), whileNotHeld(Gift::Key, 3, 0), once(Gift::Heart, 1, 1)}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     kTeleporterPads,
     exitPad(kWestRecess),

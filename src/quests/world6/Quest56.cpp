@@ -102,8 +102,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Heart, 1, 0), keyOnce(Gift::Key, 3, 1, 0), once(Gift::Hammer, 1, 2)}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     kTeleporterPads,
     exitPad(kFromWest),

@@ -88,8 +88,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{whileNotHeld(Gift::Key, 2, 0), {Gift::None, 0, 0, 0}, {Gift::None, 0, 0, 0}}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     exitPad(kByTheSwing),
     exitPad(kInThePen),

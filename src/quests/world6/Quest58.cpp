@@ -103,8 +103,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Hammer, 3, 2), once(Gift::Heart, 1, 3), {Gift::None, 0, 0, 0}}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     exitPad(kEastWing),
     exitPad(kWestWing),

@@ -139,8 +139,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{keyOnce(Gift::Key, 3, 3, 0), once(Gift::Heart, 1, 4), once(Gift::Hammer, 2, 5)}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     exitPad(kByTheShaft),
     exitPad(kInThePen),

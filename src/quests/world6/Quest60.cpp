@@ -123,8 +123,6 @@ constexpr StoreScript kStoreScripts[] = {
     {{once(Gift::Weight, 2, 0), once(Gift::Heart, 1, 1), {Gift::None, 0, 0, 0}}},
 };
 
-constexpr DrawLine exitPad(Spot s) { return picture(12, s.x - 5, s.y + 46, 1.4f, 1.4f); }
-
 constexpr DrawLine kDrawing[] = {
     exitPad(kByTheStore),
     exitPad(kByTheStart),
