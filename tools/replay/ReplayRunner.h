@@ -19,10 +19,16 @@ class ReplayRunner {
   std::string failure;
   bool gameEnded() const { return ended; }
   int endedAtLine() const { return endLine; }
+  long framesRun() const { return frames; }
 
  private:
   static constexpr int kMostNestedPlays = 3;
-  bool load(const std::filesystem::path& script, std::vector<std::string>& lines, int depth);
+  // A script's lines with `play` expanded, and where each came from ("quest-31.txt line 12").
+  struct Script {
+    std::vector<std::string> lines;
+    std::vector<std::string> origins;
+  };
+  bool load(const std::filesystem::path& script, Script& out, int depth);
   bool command(const std::string& line);
   static std::vector<bool> framesToDraw(const std::vector<std::string>& lines);
   void runFrame();
@@ -37,12 +43,23 @@ class ReplayRunner {
   bool expect(const std::string& what, std::istringstream& args);
   bool expectFile(std::istringstream& args);
   bool expectSame(std::istringstream& args);
+  bool expectScoreRose();
+  bool clickContinue();
   std::filesystem::path outputPath(const std::string& name) const;
 
   GameApp& game;
   ScriptedInput& input;
   std::filesystem::path outDir;
+  // The campaign values when the running quest was last seen solved, for `expect score-rose`.
+  struct Solved {
+    bool seen = false;
+    uint32_t score = 0;
+    int hearts = 0;
+    int secondsLeft = 0;
+  } solvedWith;
+  Script loaded;
   bool ended = false;
+  long frames = 0;
   int lineNumber = 0;
   int endLine = 0;
 };
