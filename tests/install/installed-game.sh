@@ -59,7 +59,7 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   click_at 400 340            # Save
   sleep 1
   click_at 527 390            # slot 3
-  sleep 2
+  for _ in $(seq 20); do [ -f "$XDG_DATA_HOME/ilvys-mission/Saves/3.sav" ] && break; sleep 0.5; done
   import -window root "$out/installed-saved.png"
   kill -TERM $pid
   wait $pid
