@@ -12,6 +12,12 @@ namespace {
 // Every file name in the game is relative to the game directory, so the game runs inside it.
 bool enterGameDirectory() {
   const GamePaths paths = chooseGamePaths(cluesOfThisProcess());
+  if (!paths.dataFound) {
+    std::fprintf(stderr,
+                 "ilvys-mission: the game's data (Art/, Data/data1.txt) is neither in the working directory "
+                 "nor in ../share/ilvys-mission beside the program\n");
+    return false;
+  }
   if (chdir(paths.gameDir.c_str()) != 0) {
     std::fprintf(stderr, "ilvys-mission: cannot enter the game directory %s\n", paths.gameDir.c_str());
     return false;

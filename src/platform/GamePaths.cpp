@@ -35,6 +35,7 @@ fs::path baseFolder(const std::string& variable, const std::string& home, const 
 GamePaths chooseGamePaths(const PathClues& clues) {
   GamePaths paths;
   paths.gameDir = gameDirOf(clues);
+  paths.dataFound = isGameDir(clues, paths.gameDir);
 
   paths.savesDir = paths.gameDir / "Saves";
   if (!clues.isDirectory(paths.savesDir)) {

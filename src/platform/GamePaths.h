@@ -8,6 +8,7 @@ struct GamePaths {
   std::filesystem::path gameDir;       // holds Art/ and Data/; the game runs with it as working directory
   std::filesystem::path savesDir;      // the saved games and the hall of fame
   std::filesystem::path settingsFile;  // data1.txt
+  bool dataFound = false;              // gameDir holds the game's data; false leaves the working directory
 };
 
 // What the choice depends on: gathered from the running process, or made up by a test.

@@ -30,6 +30,13 @@ rc=$?
 set -e
 [ "$rc" -eq 2 ] || { echo "unknown option: exit $rc, expected 2"; exit 1; }
 grep -q "^Usage: ilvys-mission" "$tmp/stderr" && [ ! -s "$tmp/stdout" ] || { echo "unknown option: no usage line on stderr"; exit 1; }
+# Data gone: the game says what it looked for instead of opening an empty window.
+mkdir -p "$tmp/bare/bin" && cp "$game" "$tmp/bare/bin/"
+set +e
+(cd "$tmp" && "$tmp/bare/bin/ilvys-mission" --windowed 2>"$tmp/stderr")
+rc=$?
+set -e
+[ "$rc" -eq 1 ] && grep -q "share/ilvys-mission" "$tmp/stderr" || { echo "no data: exit $rc, $(cat "$tmp/stderr")"; exit 1; }
 echo "installed layout and command line: fine"
 
 needs_display_tools

@@ -40,6 +40,7 @@ TEST(GamePaths, BuildTreeStartedInItsGameDirectoryKeepsEverythingThere) {
   Machine m;
   m.gameDirAt("/src/build/game", true);
   const GamePaths p = chooseGamePaths(m.clues("/src/build/game", "/src/build"));
+  EXPECT_TRUE(p.dataFound);
   EXPECT_EQ(p.gameDir, fs::path("/src/build/game"));
   EXPECT_EQ(p.savesDir, fs::path("/src/build/game/Saves"));
   EXPECT_EQ(p.settingsFile, fs::path("/src/build/game/Data/data1.txt"));
@@ -99,10 +100,15 @@ TEST(GamePaths, WithoutHomeOrXdgTheGameDirectoryKeepsTheSaves) {
   EXPECT_EQ(chooseGamePaths(clues).savesDir, fs::path("/usr/share/ilvys-mission/Saves"));
 }
 
-TEST(GamePaths, NoGameDirectoryAnywhereLeavesTheWorkingDirectory) {
+TEST(GamePaths, NoGameDirectoryAnywhereIsToldApart) {
   Machine m;
-  EXPECT_EQ(chooseGamePaths(m.clues("/tmp/x", "/usr/bin")).gameDir, fs::path("/tmp/x"));
-  EXPECT_EQ(chooseGamePaths(m.clues("/tmp/x", "")).gameDir, fs::path("/tmp/x"));
+  EXPECT_FALSE(chooseGamePaths(m.clues("/tmp/x", "/usr/bin")).dataFound);
+  EXPECT_FALSE(chooseGamePaths(m.clues("/tmp/x", "")).dataFound);
+  // Pictures without the settings file are not a game directory.
+  m.dirs.insert("/usr/share/ilvys-mission/Art");
+  EXPECT_FALSE(chooseGamePaths(m.clues("/tmp/x", "/usr/bin")).dataFound);
+  m.files.insert("/usr/share/ilvys-mission/Data/data1.txt");
+  EXPECT_TRUE(chooseGamePaths(m.clues("/tmp/x", "/usr/bin")).dataFound);
 }
 
 TEST(SaveFolder, FirstSaveCreatesTheChosenFolderAndBothKindsOfFileGoThere) {
