@@ -27,8 +27,9 @@ bool ReplayRunner::fail(const std::string& reason) {
   return false;
 }
 
-void ReplayRunner::runFrame() {
+void ReplayRunner::runFrame(bool mayBeLastOfCommand) {
   if (ended) return;
+  game.graphics.drawing = drawingCommand && mayBeLastOfCommand;
   game.Frame();
   if (game.quitRequested()) {
     ended = true;
@@ -37,12 +38,15 @@ void ReplayRunner::runFrame() {
 }
 
 void ReplayRunner::runFrames(long count) {
-  for (long i = 0; i < count && !ended; ++i) runFrame();
+  for (long i = 0; i < count && !ended; ++i) runFrame(i == count - 1);
 }
 
 void ReplayRunner::runFor(uint32_t ms) {
   const uint32_t start = timeGetTime();
-  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i) runFrame();
+  // A frame that presents moves the clock on by one step; one that does not is followed by another.
+  const uint32_t step = game.options.frameMs;
+  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i)
+    runFrame(timeGetTime() - start + step >= ms);
 }
 
 std::filesystem::path ReplayRunner::outputPath(const std::string& name) const {
@@ -229,7 +233,7 @@ bool ReplayRunner::command(const std::string& line) {
     input.state.mouseY = y;
     if (verb == "click") {
       input.state.buttons[0] = 0x80;
-      runFrame();
+      runFrame(false);
       input.state.buttons[0] = 0;
       runFrame();
     }
@@ -398,7 +402,7 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
   if (!load(script, lines, 0)) return false;
   const std::vector<bool> draw = framesToDraw(lines);
   for (const std::string& line : lines) {
-    game.graphics.drawing = draw[lineNumber];
+    drawingCommand = draw[lineNumber];
     ++lineNumber;
     if (!command(line)) return false;
   }
@@ -406,7 +410,8 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
 }
 
 // Drawing is most of a headless frame's cost, and only the frames a screenshot shows need it: the
-// frames of the last command that runs any before each screenshot.
+// last frame of the last command that runs any before each screenshot. Where a command cannot tell
+// its last frame ahead (walk, goto), all its frames are drawn.
 std::vector<bool> ReplayRunner::framesToDraw(const std::vector<std::string>& lines) {
   static const std::set<std::string> kRunsNoFrames = {"", "key", "mouse", "screenshot", "state", "set", "expect"};
   std::vector<bool> draw(lines.size(), false);

@@ -25,7 +25,7 @@ class ReplayRunner {
   bool load(const std::filesystem::path& script, std::vector<std::string>& lines, int depth);
   bool command(const std::string& line);
   static std::vector<bool> framesToDraw(const std::vector<std::string>& lines);
-  void runFrame();
+  void runFrame(bool mayBeLastOfCommand = true);
   void runFrames(long count);
   void runFor(uint32_t ms);
   void gotoQuest(int quest);
@@ -42,6 +42,7 @@ class ReplayRunner {
   GameApp& game;
   ScriptedInput& input;
   std::filesystem::path outDir;
+  bool drawingCommand = false;  // a screenshot shows this command's last frame
   bool ended = false;
   int lineNumber = 0;
   int endLine = 0;
