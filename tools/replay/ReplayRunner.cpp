@@ -2,6 +2,8 @@
 
 #include "world/QuestScenery.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -290,6 +292,7 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
   constexpr int kPatienceFrames = 60;
   constexpr uint32_t kLongestWalkMs = 30000;
   int stillFrames = 0, last = 1 << 30;
+  int longestStride = 0;  // the most the dude has moved in one frame of this walk
   input.state.keys[key] = 0x80;
   const uint32_t start = timeGetTime();
   for (long frame = 0; frame < kMaxFramesPerCommand && !ended; ++frame) {
@@ -305,13 +308,16 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
       return true;
     }
     stillFrames = at == last ? stillFrames + 1 : 0;
+    if (last != 1 << 30) longestStride = std::max(longestStride, std::abs(at - last));
     last = at;
     if (stillFrames > kPatienceFrames) {
       input.state.keys[key] = 0;
       return fail("the dude stopped at (" + std::to_string(world->dude->x) + ", " + std::to_string(world->dude->y) +
                   ") walking " + direction + " to " + std::to_string(target));
     }
-    runFrame();
+    // The walk's last frame cannot be told ahead: every frame that could reach the target at three
+    // times the longest stride so far is drawn, and every frame until the dude has moved at all.
+    runFrame(longestStride == 0 || std::abs(target - at) <= 3 * longestStride);
   }
   input.state.keys[key] = 0;
   return fail("no quest is being played");
@@ -410,8 +416,8 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
 }
 
 // Drawing is most of a headless frame's cost, and only the frames a screenshot shows need it: the
-// last frame of the last command that runs any before each screenshot. Where a command cannot tell
-// its last frame ahead (walk, goto), all its frames are drawn.
+// last frame of the last command that runs any before each screenshot. A walk draws the frames near
+// its end; goto, which runs at most two frames, draws them all.
 std::vector<bool> ReplayRunner::framesToDraw(const std::vector<std::string>& lines) {
   static const std::set<std::string> kRunsNoFrames = {"", "key", "mouse", "screenshot", "state", "set", "expect"};
   std::vector<bool> draw(lines.size(), false);
