@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make pkg-config
-  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev libcairo2-dev libgtest-dev nlohmann-json3-dev
+  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev libcairo2-dev libpng-dev libgtest-dev nlohmann-json3-dev
   fonts-liberation timgm6mb-soundfont)
 if [ "${1:-}" = "--with-test-tools" ]; then
   packages+=(xvfb xauth imagemagick xdotool desktop-file-utils appstream)

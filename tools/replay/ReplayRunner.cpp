@@ -3,6 +3,7 @@
 #include "world/QuestScenery.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -32,8 +33,9 @@ bool ReplayRunner::fail(const std::string& reason) {
   return false;
 }
 
-void ReplayRunner::runFrame() {
+void ReplayRunner::runFrame(bool mayBeLastOfCommand) {
   if (ended) return;
+  game.graphics.drawing = drawingCommand && mayBeLastOfCommand;
   game.Frame();
   ++frames;
   if (game.quitRequested()) {
@@ -43,12 +45,15 @@ void ReplayRunner::runFrame() {
 }
 
 void ReplayRunner::runFrames(long count) {
-  for (long i = 0; i < count && !ended; ++i) runFrame();
+  for (long i = 0; i < count && !ended; ++i) runFrame(i == count - 1);
 }
 
 void ReplayRunner::runFor(uint32_t ms) {
   const uint32_t start = timeGetTime();
-  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i) runFrame();
+  // A frame that presents moves the clock on by one step; one that does not is followed by another.
+  const uint32_t step = game.options.frameMs;
+  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i)
+    runFrame(timeGetTime() - start + step >= ms);
 }
 
 std::filesystem::path ReplayRunner::outputPath(const std::string& name) const {
@@ -284,7 +289,7 @@ bool ReplayRunner::command(const std::string& line) {
     input.state.mouseY = y;
     if (verb == "click") {
       input.state.buttons[0] = 0x80;
-      runFrame();
+      runFrame(false);
       input.state.buttons[0] = 0;
       runFrame();
     }
@@ -345,6 +350,7 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
   constexpr int kPatienceFrames = 60;
   constexpr uint32_t kLongestWalkMs = 30000;
   int stillFrames = 0, last = 1 << 30;
+  int longestStride = 0;  // the most the dude has moved in one frame of this walk
   input.state.keys[key] = 0x80;
   const uint32_t start = timeGetTime();
   for (long frame = 0; frame < kMaxFramesPerCommand && !ended; ++frame) {
@@ -360,13 +366,16 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
       return true;
     }
     stillFrames = at == last ? stillFrames + 1 : 0;
+    if (last != 1 << 30) longestStride = std::max(longestStride, std::abs(at - last));
     last = at;
     if (stillFrames > kPatienceFrames) {
       input.state.keys[key] = 0;
       return fail("the dude stopped at (" + std::to_string(world->dude->x) + ", " + std::to_string(world->dude->y) +
                   ") walking " + direction + " to " + std::to_string(target));
     }
-    runFrame();
+    // The walk's last frame cannot be told ahead: every frame that could reach the target at three
+    // times the longest stride so far is drawn, and every frame until the dude has moved at all.
+    runFrame(longestStride == 0 || std::abs(target - at) <= 3 * longestStride);
   }
   input.state.keys[key] = 0;
   return fail("no quest is being played");
@@ -489,7 +498,7 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
   if (!load(script, loaded, 0)) return false;
   const std::vector<bool> draw = framesToDraw(loaded.lines);
   for (const std::string& line : loaded.lines) {
-    game.graphics.drawing = draw[lineNumber];
+    drawingCommand = draw[lineNumber];
     ++lineNumber;
     if (!command(line)) return false;
   }
@@ -497,7 +506,8 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
 }
 
 // Drawing is most of a headless frame's cost, and only the frames a screenshot shows need it: the
-// frames of the last command that runs any before each screenshot.
+// last frame of the last command that runs any before each screenshot. A walk draws the frames near
+// its end; goto, which runs at most two frames, draws them all.
 std::vector<bool> ReplayRunner::framesToDraw(const std::vector<std::string>& lines) {
   static const std::set<std::string> kRunsNoFrames = {"", "key", "mouse", "screenshot", "state", "set", "expect", "mark"};
   std::vector<bool> draw(lines.size(), false);

@@ -31,7 +31,7 @@ class ReplayRunner {
   bool load(const std::filesystem::path& script, Script& out, int depth);
   bool command(const std::string& line);
   static std::vector<bool> framesToDraw(const std::vector<std::string>& lines);
-  void runFrame();
+  void runFrame(bool mayBeLastOfCommand = true);
   void runFrames(long count);
   void runFor(uint32_t ms);
   void gotoQuest(int quest);
@@ -58,6 +58,7 @@ class ReplayRunner {
     int secondsLeft = 0;
   } solvedWith;
   Script loaded;
+  bool drawingCommand = false;  // a screenshot shows this command's last frame
   bool ended = false;
   long frames = 0;
   int lineNumber = 0;
