@@ -47,10 +47,9 @@ export HOME=$tmp/home XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/home/.config
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   source "$here/drive-game.sh"
   SDL_AUDIODRIVER=dummy "$game" --windowed & pid=$!
-  sleep 2
   wait_for_title "$out/installed-title.png" || { kill -TERM $pid; exit 1; }
-  # The title runs about nine seconds; then the main menu builds up for a few more.
-  sleep 12
+  wait_for_menu "$out/installed-menu-grown.png" || { kill -TERM $pid; exit 1; }
+  sleep 0.5
   click_at 660 210            # Start New Game
   sleep 1.5
   for k in i l v y; do press $k; done
