@@ -39,6 +39,7 @@ int GraphicsDevice::SetMode(SDL_Window* win, int windowedMode, int depth, int w,
   }
   life = std::make_shared<bool>(true);
   SDL_SetRenderDrawBlendMode(device, SDL_BLENDMODE_BLEND);
+  if (stretchesOnCpu()) makeScratch();
   SetAmbient(255, 255, 255);
   return 1;
 }
@@ -51,6 +52,56 @@ int GraphicsDevice::Clear(uint32_t colour, float) {
   SDL_SetRenderDrawColor(device, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, 255);
   SDL_RenderClear(device);
   return 1;
+}
+
+int GraphicsDevice::ClearRect(uint32_t colour, int x, int y, int w, int h) {
+  if (!device) return 0;
+  if (!drawing) return 1;
+  SDL_SetRenderDrawColor(device, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, 255);
+  SDL_SetRenderDrawBlendMode(device, SDL_BLENDMODE_NONE);
+  const SDL_Rect area{x, y, w, h};
+  SDL_RenderFillRect(device, &area);
+  SDL_SetRenderDrawBlendMode(device, SDL_BLENDMODE_BLEND);
+  return 1;
+}
+
+bool GraphicsDevice::stretchesOnCpu() const {
+  if (!device || hardware) return false;
+  float scaleX = 0, scaleY = 0;
+  SDL_RenderGetScale(device, &scaleX, &scaleY);
+  return scaleX == 1.0f && scaleY == 1.0f;
+}
+
+// A streaming texture of the screen's size, made once; its pixels are written directly.
+bool GraphicsDevice::makeScratch() {
+  scratch = SDL_CreateTexture(device, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+  if (!scratch) return false;
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(scratch, nullptr, &pixels, &pitch) == 0) {
+    scratchPixels = SDL_CreateRGBSurfaceWithFormatFrom(pixels, width, height, 32, pitch, SDL_PIXELFORMAT_ARGB8888);
+    SDL_UnlockTexture(scratch);
+  }
+  if (scratchPixels) return true;
+  SDL_DestroyTexture(scratch);
+  scratch = nullptr;
+  return false;
+}
+
+SDL_Texture* GraphicsDevice::stretchIntoScratch(SDL_Surface* from, const SDL_Rect& source, int w, int h) {
+  if (!scratch || !from || w > scratchPixels->w || h > scratchPixels->h ||
+      from->format->format != scratchPixels->format->format)
+    return nullptr;
+  void* pixels = nullptr;
+  int pitch = 0;
+  // Locking first draws what is still queued from the scratch texture's last use.
+  if (SDL_LockTexture(scratch, nullptr, &pixels, &pitch) != 0) return nullptr;
+  scratchPixels->pixels = pixels;
+  scratchPixels->pitch = pitch;
+  const SDL_Rect area{0, 0, w, h};
+  const bool stretched = SDL_SoftStretchLinear(from, &source, scratchPixels, &area) == 0;
+  SDL_UnlockTexture(scratch);
+  return stretched ? scratch : nullptr;
 }
 
 int GraphicsDevice::EndScene() { return device ? 1 : 0; }
@@ -81,6 +132,10 @@ int GraphicsDevice::SetAmbient(uint8_t red, uint8_t green, uint8_t blue) {
 }
 
 int GraphicsDevice::Release() {
+  if (scratchPixels) SDL_FreeSurface(scratchPixels);
+  scratchPixels = nullptr;
+  if (scratch) SDL_DestroyTexture(scratch);
+  scratch = nullptr;
   life.reset();
   if (device) SDL_DestroyRenderer(device);
   device = nullptr;

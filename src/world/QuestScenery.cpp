@@ -90,6 +90,12 @@ void QuestScenery::setupQuest(int quest) {
   }
 }
 
+bool QuestScenery::coversField() const {
+  if (!sheet.textures) return false;
+  const auto& background = sheet.textures[kBackground];
+  return background.texture && background.opaque;
+}
+
 void QuestScenery::draw(int quest) const {
   // Quest 11's door shows only through the picture's keyed-out doorway, so it goes first.
   if (quest == 11) sheet.DrawFrame(kPropD, 0, propAX, propAY, kWhite, 1.25f, 1.76f);
