@@ -48,26 +48,56 @@ int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, 
   return 1;
 }
 
-SDL_Texture* Texture::scaledCopy(int sourceX, int sourceY, int sourceWidth, int sourceHeight, int w, int h) const {
+// The stretched pixels blended onto opaque black by the same blit the renderer would use to blend
+// them onto the cleared screen.
+SDL_Surface* Texture::layOnBlack(SDL_Surface* stretched) {
+  SDL_Surface* black = SDL_CreateRGBSurfaceWithFormat(0, stretched->w, stretched->h, 32, stretched->format->format);
+  if (!black) return nullptr;
+  SDL_FillRect(black, nullptr, SDL_MapRGBA(black->format, 0, 0, 0, 255));
+  SDL_SetSurfaceBlendMode(stretched, SDL_BLENDMODE_BLEND);
+  if (SDL_BlitSurface(stretched, nullptr, black, nullptr) == 0) return black;
+  SDL_FreeSurface(black);
+  return nullptr;
+}
+
+const Texture::ScaledCopy* Texture::scaledCopy(int sourceX, int sourceY, int sourceWidth, int sourceHeight, int w,
+                                               int h) const {
   for (int i = 0; i < scaledCount; ++i) {
     const ScaledCopy& c = scaled[i];
     if (c.sourceX == sourceX && c.sourceY == sourceY && c.sourceWidth == sourceWidth &&
         c.sourceHeight == sourceHeight && c.width == w && c.height == h)
-      return c.texture;
+      return &c;
   }
   const SDL_Rect source{sourceX, sourceY, sourceWidth, sourceHeight};
   // A sprite whose size changes every frame (a door swinging open) would fill the copies with sizes
   // drawn once; past the last copy, sizes are stretched into the device's scratch texture instead.
-  if (scaledCount == kScaledCopies) return graphics->stretchIntoScratch(pixels, source, w, h);
+  if (scaledCount == kScaledCopies) {
+    scratchCopy = {sourceX, sourceY, sourceWidth, sourceHeight, w, h, graphics->stretchIntoScratch(pixels, source, w, h)};
+    return scratchCopy.texture ? &scratchCopy : nullptr;
+  }
   SDL_Surface* stretched = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, pixels->format->format);
   if (!stretched) return nullptr;
-  SDL_Texture* made = nullptr;
-  if (SDL_SoftStretchLinear(pixels, &source, stretched, nullptr) == 0)
-    made = SDL_CreateTextureFromSurface(graphics->device, stretched);
+  if (SDL_SoftStretchLinear(pixels, &source, stretched, nullptr) != 0) {
+    SDL_FreeSurface(stretched);
+    return nullptr;
+  }
+  const bool onBlack = drawnOnBlack && !opaque;
+  if (onBlack) {
+    SDL_Surface* laid = layOnBlack(stretched);
+    SDL_FreeSurface(stretched);
+    stretched = laid;
+    if (!stretched) return nullptr;
+  }
+  SDL_Texture* made = SDL_CreateTextureFromSurface(graphics->device, stretched);
   SDL_FreeSurface(stretched);
   if (!made) return nullptr;
-  scaled[scaledCount++] = {sourceX, sourceY, sourceWidth, sourceHeight, w, h, made};
-  return made;
+  scaled[scaledCount] = {sourceX, sourceY, sourceWidth, sourceHeight, w, h, made, onBlack};
+  return &scaled[scaledCount++];
+}
+
+bool Texture::hidesWhatIsUnder() const {
+  if (!texture) return false;
+  return opaque || (drawnOnBlack && pixels && graphics && graphics->stretchesOnCpu());
 }
 
 int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, int sourceHeight, float scaleX,
@@ -80,15 +110,17 @@ int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, i
   const SDL_FRect target{x, y, w * scaleX, h * scaleY};
   const bool tinted = colour != kWhite;
   const bool faded = (colour >> 24) != 0xFF;
-  const SDL_BlendMode blend = opaque && !faded ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
+  SDL_BlendMode blend = opaque && !faded ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
   SDL_Texture* drawn = texture;
   // The renderer truncates the target to whole pixels; a copy of exactly that size is drawn 1:1.
+  // Copies laid on black hold no tint.
   const int drawnWidth = static_cast<int>(target.w), drawnHeight = static_cast<int>(target.h);
   if (pixels && (drawnWidth != w || drawnHeight != h) && drawnWidth > 0 && drawnHeight > 0 &&
-      graphics->stretchesOnCpu()) {
-    if (SDL_Texture* copy = scaledCopy(source.x, source.y, w, h, drawnWidth, drawnHeight)) {
-      drawn = copy;
+      !(drawnOnBlack && tinted) && graphics->stretchesOnCpu()) {
+    if (const ScaledCopy* copy = scaledCopy(source.x, source.y, w, h, drawnWidth, drawnHeight)) {
+      drawn = copy->texture;
       source = {0, 0, drawnWidth, drawnHeight};
+      if (copy->onBlack) blend = SDL_BLENDMODE_NONE;
     }
   }
   SDL_SetTextureBlendMode(drawn, blend);
@@ -126,4 +158,5 @@ void Texture::Release() {
   graphics = nullptr;
   width = height = 0;
   opaque = false;
+  drawnOnBlack = false;
 }

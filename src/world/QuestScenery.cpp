@@ -38,6 +38,8 @@ void QuestScenery::setupQuest(int quest) {
   char background[32];
   std::snprintf(background, sizeof background, "Art/Quest%d.bmp", quest);
   sheet.Load(kBackground, background, 512, 256, backgroundHasRedKey(quest) ? kKeyRed : kNoKey, 25);
+  // Only black shows through a keyed background with nothing drawn behind it.
+  if (sheet.textures[kBackground].texture) sheet.textures[kBackground].drawnOnBlack = !propBehindBackground(quest);
   switch (quest) {
     case 2:
       sheet.Load(kPropA, "Art/portcullis2.bmp", 64, 64, kKeyRed, 25);
@@ -91,14 +93,11 @@ void QuestScenery::setupQuest(int quest) {
 }
 
 bool QuestScenery::coversField() const {
-  if (!sheet.textures) return false;
-  const auto& background = sheet.textures[kBackground];
-  return background.texture && background.opaque;
+  return sheet.textures && sheet.textures[kBackground].hidesWhatIsUnder();
 }
 
 void QuestScenery::draw(int quest) const {
-  // Quest 11's door shows only through the picture's keyed-out doorway, so it goes first.
-  if (quest == 11) sheet.DrawFrame(kPropD, 0, propAX, propAY, kWhite, 1.25f, 1.76f);
+  if (propBehindBackground(quest)) sheet.DrawFrame(kPropD, 0, propAX, propAY, kWhite, 1.25f, 1.76f);
   sheet.DrawFrame(kBackground, 0, 0, 0, kWhite, kFieldScaleX, kFieldScaleY);
   switch (quest) {
     case 2:

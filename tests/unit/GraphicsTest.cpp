@@ -95,6 +95,28 @@ struct ScaledDraw {
   uint32_t colour;
   int frame;
 };
+
+// The picture as a texture of SDL's own renderer, its key colour made transparent.
+SDL_Texture* referenceTexture(SDL_Renderer* reference, const std::string& file, uint32_t key) {
+  SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  for (int p = 0; key && p < argb->w * argb->h; ++p) {
+    auto& pixel = static_cast<uint32_t*>(argb->pixels)[p];
+    if ((pixel | 0xFF000000u) == key) pixel = 0;
+  }
+  SDL_Texture* texture = SDL_CreateTextureFromSurface(reference, argb);
+  SDL_FreeSurface(argb);
+  SDL_FreeSurface(loaded);
+  return texture;
+}
+
+int differingPixels(SDL_Surface* a, SDL_Surface* b) {
+  int differing = 0;
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x)
+      if (pixelAt(a, x, y) != pixelAt(b, x, y)) ++differing;
+  return differing;
+}
 }  // namespace
 
 // On the software renderer a scaled picture is stretched once and the copy kept. The screen must
@@ -119,15 +141,7 @@ TEST_F(SheetDrawing, KeptScaledCopiesDrawExactlyWhatScalingEveryFrameDraws) {
     Texture picture;
     ASSERT_EQ(picture.Load(&graphics, file.c_str(), key, 25), 1);
     // The reference texture: the same pixels, drawn by SDL scaled on every draw.
-    SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    for (int p = 0; key && p < argb->w * argb->h; ++p) {
-      auto& pixel = static_cast<uint32_t*>(argb->pixels)[p];
-      if ((pixel | 0xFF000000u) == key) pixel = 0;
-    }
-    SDL_Texture* plain = SDL_CreateTextureFromSurface(reference, argb);
-    SDL_FreeSurface(argb);
-    SDL_FreeSurface(loaded);
+    SDL_Texture* plain = referenceTexture(reference, file, key);
 
     SDL_SetRenderDrawColor(reference, 0, 0, 255, 255);
     SDL_RenderClear(reference);
@@ -145,13 +159,41 @@ TEST_F(SheetDrawing, KeptScaledCopiesDrawExactlyWhatScalingEveryFrameDraws) {
     }
     SDL_RenderPresent(reference);
     graphics.Present();
-    int differing = 0;
-    for (int y = 0; y < 600; ++y)
-      for (int x = 0; x < 800; ++x)
-        if (pixelAt(expected, x, y) != pixelAt(graphics.offscreen, x, y)) ++differing;
-    EXPECT_EQ(differing, 0) << (key ? "keyed" : "opaque");
+    EXPECT_EQ(differingPixels(expected, graphics.offscreen), 0) << (key ? "keyed" : "opaque");
     SDL_DestroyTexture(plain);
   }
+  SDL_DestroyRenderer(reference);
+  SDL_FreeSurface(expected);
+}
+
+// A keyed background drawn first on a black screen keeps its stretched copy laid on black and
+// drawn opaque: it then hides the screen, and still gives exactly SDL's blended pixels.
+TEST_F(SheetDrawing, AKeyedPictureLaidOnBlackMatchesBlendingOntoTheClearedScreen) {
+  const std::string file = makeGradientPicture(dir);
+  Texture background;
+  ASSERT_EQ(background.Load(&graphics, file.c_str(), 0xFF000000u, 25), 1);
+  EXPECT_FALSE(background.hidesWhatIsUnder());
+  background.drawnOnBlack = true;
+  EXPECT_TRUE(background.hidesWhatIsUnder());
+
+  SDL_Surface* expected = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Renderer* reference = SDL_CreateSoftwareRenderer(expected);
+  SDL_Texture* plain = referenceTexture(reference, file, 0xFF000000u);
+  SDL_SetTextureBlendMode(plain, SDL_BLENDMODE_BLEND);
+  SDL_SetRenderDrawColor(reference, 0, 0, 0, 255);
+  SDL_RenderClear(reference);
+  const SDL_Rect source{0, 0, 128, 32};
+  const SDL_FRect target{0, 0, 128 * 6.25f, 32 * 18.75f};
+  SDL_RenderCopyF(reference, plain, &source, &target);
+  SDL_RenderPresent(reference);
+
+  for (int frame = 0; frame < 2; ++frame) {  // made, then drawn from the copy over the last frame
+    graphics.Clear(frame ? 0xFF00FF00 : 0xFF000000, 1);
+    ASSERT_EQ(background.Draw(0, 0, 0, 0, 0, 0, 6.25f, 18.75f, 0xFFFFFFFF), 1);
+    graphics.Present();
+    EXPECT_EQ(differingPixels(expected, graphics.offscreen), 0) << "frame " << frame;
+  }
+  SDL_DestroyTexture(plain);
   SDL_DestroyRenderer(reference);
   SDL_FreeSurface(expected);
 }
