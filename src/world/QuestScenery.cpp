@@ -37,9 +37,9 @@ void QuestScenery::load(GraphicsDevice* graphics, int quest) {
 void QuestScenery::setupQuest(int quest) {
   char background[32];
   std::snprintf(background, sizeof background, "Art/Quest%d.bmp", quest);
-  sheet.Load(kBackground, background, 512, 256, backgroundHasRedKey(quest) ? kKeyRed : kNoKey, 25);
   // Only black shows through a keyed background with nothing drawn behind it.
-  if (sheet.textures[kBackground].texture) sheet.textures[kBackground].drawnOnBlack = !propBehindBackground(quest);
+  if (sheet.Load(kBackground, background, 512, 256, backgroundHasRedKey(quest) ? kKeyRed : kNoKey, 25))
+    sheet.textures[kBackground].drawnOnBlack = !propBehindBackground(quest);
   switch (quest) {
     case 2:
       sheet.Load(kPropA, "Art/portcullis2.bmp", 64, 64, kKeyRed, 25);
