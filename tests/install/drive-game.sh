@@ -26,8 +26,8 @@ wait_for_title() {
 }
 
 # The game reads the keyboard and mouse once a frame, so each press is held for a few frames.
-press() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.3; }
-click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2; xdotool mouseup 1; sleep 0.3; }
+press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep 0.15; }
+click_at() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2; }
 
 # wait_for_menu PNG: presses Return (which skips the title once it reads keys; the menu ignores it)
 # and takes pictures every half second until the main menu's blue buttons have grown in on the

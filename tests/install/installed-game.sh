@@ -51,15 +51,15 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   wait_for_menu "$out/installed-menu-grown.png" || { kill -TERM $pid; exit 1; }
   sleep 0.5
   click_at 660 210            # Start New Game
-  sleep 1.5
+  sleep 1
   for k in i l v y; do press $k; done
   import -window root "$out/installed-name.png"
   press Return                # the name, then the mission pages
-  sleep 1.5
+  sleep 1
   press Return                # the quest briefing
-  sleep 1.5
+  sleep 1
   press Return                # into the first quest
-  sleep 1.5
+  sleep 1
   press Escape                # the in-game menu
   import -window root "$out/installed-menu.png"
   click_at 400 340            # Save
