@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/GameFileReport.h"
+
 namespace {
 constexpr int kEffectChannel = 0;
 constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
@@ -76,7 +78,10 @@ Mix_Chunk* SoundSystem::wave(const char* file) {
   for (CachedWave& w : waves) {
     if (w.chunk) continue;
     w.chunk = Mix_LoadWAV(file);
-    if (!w.chunk) return nullptr;
+    if (!w.chunk) {
+      reportUnreadableGameFile(file, Mix_GetError());
+      return nullptr;
+    }
     w.file = file;
     return w.chunk;
   }
@@ -139,6 +144,7 @@ int MusicPlayer::Load(const char* file) {
   lastRequest = {file ? file : "", volume, 0};
   if (!audio || !audio->open || !file) return 0;
   segment = Mix_LoadMUS(file);
+  if (!segment) reportUnreadableGameFile(file, Mix_GetError());
   return segment ? 1 : 0;
 }
 
