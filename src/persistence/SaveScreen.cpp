@@ -67,7 +67,7 @@ void SaveScreen::Draw(uint8_t mode, const BackContinuePanel* panel) const {
     title.Draw(215, 110, 0, 0, 0, 0, 1.4f, 0.9f, kWhite);
     if (savedSlot) sheet.DrawFrame(SlotRows::kRowMark, 0, 280, 192 + slotRowOffset(savedSlot), kWhite, 1, 1);
     if (failedSlot && failedSlot != savedSlot)
-      sheet.DrawFrame(kNotSaved, 0, 216, 192 + slotRowOffset(failedSlot), kWhite, 1, 1);
+      sheet.DrawFrame(kNotSaved, 0, 200, 192 + slotRowOffset(failedSlot), kWhite, 1, 1);
     rows.drawSummaries(sheet, glyphsLow, glyphsHigh, savedSlot ? savedSlot : failedSlot);
   } else {
     sheet.DrawFrame(kSaveFirst, 0, 230, 200, kWhite, 1.3f, 1.3f);

@@ -30,6 +30,7 @@ bool ReplayRunner::fail(const std::string& reason) {
 void ReplayRunner::runFrame() {
   if (ended) return;
   game.Frame();
+  ++frameCount;
   if (game.quitRequested()) {
     ended = true;
     endLine = lineNumber;
@@ -391,6 +392,11 @@ bool ReplayRunner::load(const std::filesystem::path& script, std::vector<std::st
     if (!load(script.parent_path() / name, lines, depth + 1)) return false;
   }
   return true;
+}
+
+bool ReplayRunner::runCommand(const std::string& line) {
+  ++lineNumber;
+  return command(line);
 }
 
 bool ReplayRunner::run(const std::filesystem::path& script) {

@@ -19,6 +19,9 @@ class ReplayRunner {
   std::string failure;
   bool gameEnded() const { return ended; }
   int endedAtLine() const { return endLine; }
+  // One script line on its own, for input made up as the game runs (the soak).
+  bool runCommand(const std::string& line);
+  long framesRun() const { return frameCount; }
 
  private:
   static constexpr int kMostNestedPlays = 3;
@@ -45,4 +48,5 @@ class ReplayRunner {
   bool ended = false;
   int lineNumber = 0;
   int endLine = 0;
+  long frameCount = 0;
 };
