@@ -62,12 +62,12 @@ void SaveScreen::saveWritten(uint8_t slot, bool written) {
 
 void SaveScreen::Draw(uint8_t mode, const BackContinuePanel* panel) const {
   if (mode != kAskFirst) {
-    rows.drawRows(sheet, frames);
+    const int failedShown = failedSlot != savedSlot ? failedSlot : 0;
+    rows.drawRows(sheet, frames, failedShown);
     if (panel) panel->buttons.DrawFrame(BackContinuePanel::kBack, frames[kBack - 1], 710, 20, kWhite, 1, 1);
     title.Draw(215, 110, 0, 0, 0, 0, 1.4f, 0.9f, kWhite);
     if (savedSlot) sheet.DrawFrame(SlotRows::kRowMark, 0, 280, 192 + slotRowOffset(savedSlot), kWhite, 1, 1);
-    if (failedSlot && failedSlot != savedSlot)
-      sheet.DrawFrame(kNotSaved, 0, 200, 192 + slotRowOffset(failedSlot), kWhite, 1, 1);
+    if (failedShown) sheet.DrawFrame(kNotSaved, 0, 200, 192 + slotRowOffset(failedShown), kWhite, 1, 1);
     rows.drawSummaries(sheet, glyphsLow, glyphsHigh, savedSlot ? savedSlot : failedSlot);
   } else {
     sheet.DrawFrame(kSaveFirst, 0, 230, 200, kWhite, 1.3f, 1.3f);
