@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "ReplayRunner.h"
 #include "StateJson.h"
 #include "game/GameApp.h"
+#include "game/Scenes.h"
 
 namespace fs = std::filesystem;
 
@@ -98,6 +100,8 @@ int main(int argc, char** argv) {
 
   RandomInput random(o.seed);
   long done = 0, drawn = 0, commands = 0, restarts = 0, nextReport = o.reportEvery, firstReportKb = -1;
+  std::set<std::string> scenesSeen;
+  std::set<int> questsPlayed;
   auto session = std::make_unique<Session>(o, out);
   while (done + session->runner->framesRun() < o.frames) {
     if (!session->opened) {
@@ -117,6 +121,8 @@ int main(int argc, char** argv) {
       }
     }
     if (draw) drawn += session->runner->framesRun() - before;
+    scenesSeen.insert(sceneName(session->game.currentScene));
+    if (session->game.runningWorld()) questsPlayed.insert(session->game.questNumber);
     // Every state the game can reach must also be describable: the state writer reads it all.
     if (commands % 997 == 0) (void)stateJson(session->game);
     if (session->runner->gameEnded()) {
@@ -142,6 +148,9 @@ int main(int argc, char** argv) {
   const long total = done + session->runner->framesRun(), endKb = residentKb();
   std::printf("ilvys-soak: seed %llu ran %ld frames (%ld drawn) in %ld commands with %ld restarts; resident %.1f MB\n",
               static_cast<unsigned long long>(o.seed), total, drawn, commands, restarts, endKb / 1024.0);
+  std::printf("ilvys-soak: %zu screens seen:", scenesSeen.size());
+  for (const std::string& scene : scenesSeen) std::printf(" %s", scene.c_str());
+  std::printf("\nilvys-soak: %zu quests played\n", questsPlayed.size());
   if (o.maxGrowthKb >= 0 && firstReportKb >= 0 && endKb - firstReportKb > o.maxGrowthKb) {
     std::fprintf(stderr, "ilvys-soak: resident memory grew from %.1f MB to %.1f MB\n", firstReportKb / 1024.0,
                  endKb / 1024.0);
