@@ -6,6 +6,17 @@
 
 #include "platform/RegularFile.h"
 
+namespace {
+std::string& chosenSettingsFile() {
+  static std::string path = kSettingsFile;
+  return path;
+}
+}  // namespace
+
+void useSettingsFile(const std::string& path) { chosenSettingsFile() = path; }
+
+const char* settingsFilePath() { return chosenSettingsFile().c_str(); }
+
 void Settings::Read(const char* path) {
   if (!unread) return;
   unread = 0;

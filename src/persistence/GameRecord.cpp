@@ -42,6 +42,7 @@ void GameRecord::loadHallOfFame(const char* path) {
 int GameRecord::saveHallOfFame(const char* path) const {
   BinaryFile file;
   encodeHallOfFame(file.allocate(kHallPayloadSize));
+  makeFolderFor(path);
   return file.writeFile(path);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "persistence/SaveFolder.h"
 #include "world/QuestImage.h"
 
 // Scores in files are three base-100 digits, one byte each: 123456 is stored as 12, 34, 56.
@@ -35,12 +36,12 @@ class GameRecord {
   QuestImage questImage;
 
   // A missing or damaged file leaves the table empty.
-  void loadHallOfFame(const char* path = kHallOfFameFile);
+  void loadHallOfFame(const char* path = hallOfFameFileInSaveFolder());
   // Inserts candidateScore with playerName: an equal score goes above the older one. Returns whether
   // it found a place.
   bool enterHallOfFame();
   // 1 when the file was written.
-  int saveHallOfFame(const char* path = kHallOfFameFile) const;
+  int saveHallOfFame(const char* path = hallOfFameFileInSaveFolder()) const;
 
   void encodeHallOfFame(uint8_t* payload) const;
   void decodeHallOfFame(const uint8_t* payload);

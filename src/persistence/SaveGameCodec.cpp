@@ -7,6 +7,7 @@
 #include "game/GameApp.h"
 #include "persistence/BinaryFile.h"
 #include "persistence/GameRecord.h"
+#include "persistence/SaveFolder.h"
 #include "world/QuestClock.h"
 
 namespace {
@@ -264,9 +265,6 @@ void keepCountsInsideTheirLists(QuestImage& im) {
 
 bool wholePayload(const uint8_t* payload, uint32_t size) { return payload && size == kSavePayloadSize; }
 
-constexpr const char* kSlotFiles[kSaveSlots] = {"Saves/1.sav", "Saves/2.sav", "Saves/3.sav", "Saves/4.sav",
-                                                "Saves/5.sav"};
-
 }  // namespace
 
 void encodeSavedGame(const SavedGame& game, uint8_t* payload) {
@@ -316,7 +314,7 @@ void forEachSavedField(void (*visit)(int offset, int length, void* context), voi
   visit(kMarkerOffset, 1, context);
 }
 
-const char* slotFilePath(int slot) { return slot >= 1 && slot <= kSaveSlots ? kSlotFiles[slot - 1] : nullptr; }
+const char* slotFilePath(int slot) { return slotFileInSaveFolder(slot); }
 
 SavedGame savedGameOf(const GameApp& game, const GameRecord& record) {
   SavedGame saved;
@@ -331,6 +329,7 @@ SavedGame savedGameOf(const GameApp& game, const GameRecord& record) {
 int writeSlotFile(int slot, const SavedGame& game) {
   const char* path = slotFilePath(slot);
   if (!path) return 0;
+  makeFolderFor(path);
   BinaryFile file;
   encodeSavedGame(game, file.allocate(kSavePayloadSize));
   return file.writeFile(path);

@@ -39,7 +39,7 @@ bool hasSaveMarker(const uint8_t* payload, uint32_t size);
 // not visited. Lets a test prove the layout leaves no byte claimed twice.
 void forEachSavedField(void (*visit)(int offset, int length, void* context), void* context);
 
-// "Saves/1.sav" to "Saves/5.sav".
+// "Saves/1.sav" to "Saves/5.sav", in the save folder chosen at start-up.
 const char* slotFilePath(int slot);
 
 // The game as it stands: the campaign values of the game object and the record's quest image.

@@ -107,11 +107,34 @@ bool Application::pumpOneMessage() {
   if (event.type == SDL_QUIT) {
     MsgProc(WindowMessage::Close);
     quitPosted = true;
+  } else if (event.type == SDL_KEYDOWN && !event.key.repeat &&
+             isFullScreenToggle(event.key.keysym.scancode, event.key.keysym.mod)) {
+    toggleFullScreen();
   } else if (event.type == SDL_WINDOWEVENT) {
     if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) MsgProc(WindowMessage::FocusLost);
     if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) MsgProc(WindowMessage::FocusGained);
   }
   return true;
+}
+
+// The renderer's logical size keeps the 800 by 600 picture scaled into whatever the window becomes.
+void Application::toggleFullScreen() {
+  if (!window) return;
+  if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) {
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowBordered(window, SDL_TRUE);
+    SDL_SetWindowSize(window, 800, 600);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    return;
+  }
+  // As at start-up: the window covers the display by itself too, in case no window manager answers.
+  SDL_Rect display{};
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &display) == 0) {
+    SDL_SetWindowBordered(window, SDL_FALSE);
+    SDL_SetWindowPosition(window, display.x, display.y);
+    SDL_SetWindowSize(window, display.w, display.h);
+  }
+  SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
 // Frames normally wait for the display in Present. Where they do not (no vsync, or a driver that

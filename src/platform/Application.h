@@ -43,6 +43,8 @@ class Application {
   // The keyboard and mouse of this run: the real ones, or the script's in headless runs. The real
   // source maps the pointer through the renderer, so ask for it once the graphics device exists.
   InputSource* platformInput();
+  // Between full screen and an 800 by 600 window (F11, Alt+Enter).
+  void toggleFullScreen();
 
   PlatformOptions options;
   char caption[260] = "Application Caption";

@@ -1,9 +1,9 @@
 #include "platform/GraphicsDevice.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include "platform/Clock.h"
+#include "platform/ScreenshotPng.h"
 
 GraphicsDevice::~GraphicsDevice() { Release(); }
 
@@ -91,11 +91,11 @@ int GraphicsDevice::Release() {
 
 int GraphicsDevice::SaveScreenshot(const char* path) {
   if (!device) return 0;
-  if (offscreen) return IMG_SavePNG(offscreen, path) == 0 ? 1 : 0;
+  if (offscreen) return writeScreenshotPng(offscreen, path) ? 1 : 0;
   SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   if (!shot) return 0;
   int ok = SDL_RenderReadPixels(device, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels, shot->pitch) == 0 &&
-           IMG_SavePNG(shot, path) == 0;
+           writeScreenshotPng(shot, path);
   SDL_FreeSurface(shot);
   return ok ? 1 : 0;
 }

@@ -27,10 +27,18 @@ constexpr ScanMapping kScanMap[] = {
 };
 }  // namespace
 
+bool isFullScreenToggle(int scancode, uint16_t modifiers) {
+  if (scancode == SDL_SCANCODE_F11) return true;
+  const bool enter = scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER;
+  return enter && (modifiers & KMOD_ALT) != 0;
+}
+
 void SdlInput::read(InputSnapshot& snapshot) {
   int count = 0;
   const Uint8* keys = SDL_GetKeyboardState(&count);
   for (const ScanMapping& m : kScanMap) snapshot.keys[m.code] = (m.sdl < count && keys[m.sdl]) ? 0x80 : 0;
+  // Alt+Enter must not also say Yes in the quit dialog or accept a briefing.
+  if (SDL_GetModState() & KMOD_ALT) snapshot.keys[kKeyEnter] = snapshot.keys[kKeyPadEnter] = 0;
 
   int windowX = 0, windowY = 0;
   const Uint32 mask = SDL_GetMouseState(&windowX, &windowY);

@@ -1,10 +1,16 @@
 #pragma once
 #include "platform/InputSource.h"
 
+#include <cstdint>
+
 struct SDL_Renderer;
 
+// F11, or Enter with Alt held: the keys that switch between full screen and a window.
+bool isFullScreenToggle(int scancode, uint16_t modifiers);
+
 // Reads the real keyboard and mouse through SDL; the pointer position is taken in the game's
-// 800 by 600 coordinates, whatever the size of the window.
+// 800 by 600 coordinates, whatever the size of the window. Enter held with Alt is the full-screen
+// switch, not the game's Enter.
 class SdlInput : public InputSource {
  public:
   explicit SdlInput(SDL_Renderer* renderer) : renderer(renderer) {}

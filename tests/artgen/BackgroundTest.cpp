@@ -1,6 +1,7 @@
 #include "Bmp.h"
 #include "Generator.h"
 #include "Manifest.h"
+#include "SharedArt.h"
 #include "draw/BackgroundDraw.h"
 
 #include <gtest/gtest.h>
@@ -38,14 +39,24 @@ struct Background {
     bool isHole(int x, int y) const { return key != kKeyNone && at(x, y) == (key & 0xFFFFFF); }
 };
 
+// Read from the pictures drawn once for the whole test run.
 Background background(int quest)
 {
     const ArtEntry* entry = findArt("Quest" + std::to_string(quest));
     EXPECT_NE(entry, nullptr) << quest;
     if (!entry)
         return {};
-    const auto canvas = render(*entry);
-    return {flattenToRgb(canvas->surface(), entry->colourKey), entry->colourKey};
+    const artgen_test::Picture p = artgen_test::loadSharedPicture(entry->name);
+    EXPECT_EQ(p.width, kBackgroundWidth) << quest;
+    EXPECT_EQ(p.height, kBackgroundHeight) << quest;
+    if (p.width != kBackgroundWidth || p.height != kBackgroundHeight)
+        return {};
+    Background b{{}, entry->colourKey};
+    b.rgb.reserve(p.pixels.size() * 3);
+    for (std::uint32_t c : p.pixels)
+        for (int shift : {16, 8, 0})
+            b.rgb.push_back(std::uint8_t(c >> shift));
+    return b;
 }
 
 int difference(std::uint32_t a, std::uint32_t b)

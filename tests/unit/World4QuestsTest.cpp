@@ -158,9 +158,12 @@ TEST(World4Quests, LeversActOnWhatExistsAndStartWhereTheirObjectsStand) {
           EXPECT_EQ(q->ladders[e.index].x, e.x);
           EXPECT_EQ(q->ladders[e.index].y, e.y);
         }
-        if (e.effect == Effect::LedgeOn || e.effect == Effect::LedgeOff)
+        if (e.effect == Effect::LedgeOn || e.effect == Effect::LedgeOff) {
           EXPECT_EQ(ledgeRecord(*q, e.index)->active, e.effect == Effect::LedgeOn) << "ledge " << int(e.index);
-        if (e.effect == Effect::TrampolineSetting) EXPECT_EQ(q->trampolines[e.index].setting, e.x);
+        }
+        if (e.effect == Effect::TrampolineSetting) {
+          EXPECT_EQ(q->trampolines[e.index].setting, e.x);
+        }
       }
     }
   }

@@ -17,10 +17,19 @@ ln -s "$game_dir/Data" "$tmp/Data"
 mkdir "$tmp/Saves" "$out" -p
 cd "$tmp"
 export game_bin out
+# Pictures are taken every half second until the menu's blue buttons have grown to near their size
+# right of x 820, for at most thirty seconds. Return skips the title, as a player may, once the
+# title reads keys (the menu ignores it); without xdotool the title plays its eight seconds.
 xvfb-run -a -s "-screen 0 1280x720x24" bash -c '
   SDL_AUDIODRIVER=dummy "$game_bin" & pid=$!
-  sleep 13
-  import -window root "$out/fullscreen-menu.png"
+  for i in $(seq 60); do
+    sleep 0.5
+    if command -v xdotool >/dev/null; then xdotool key Return 2>/dev/null || true; fi
+    import -window root "$out/fullscreen-menu.png"
+    blue=$(convert "$out/fullscreen-menu.png" -crop 400x720+820+0 -fuzz 10% -fill white -opaque "#577AE1" \
+           -fill black +opaque white -format "%[fx:mean]" info:)
+    awk -v b="$blue" "BEGIN { exit !(b > 0.02) }" && break
+  done
   kill -TERM $pid
   wait $pid
 '

@@ -2,6 +2,8 @@
 
 #include "world/QuestScenery.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -13,6 +15,9 @@
 #include "platform/Clock.h"
 #include "platform/KeyCodes.h"
 #include "quests/PlayOrder.h"
+#include "quests/QuestPanel.h"
+#include "quests/QuestTexts.h"
+#include "world/Hud.h"
 #include "world/Dude.h"
 #include "world/QuestClock.h"
 #include "world/WorldState.h"
@@ -23,14 +28,16 @@ constexpr long kMaxFramesPerCommand = 1000000;
 }  // namespace
 
 bool ReplayRunner::fail(const std::string& reason) {
-  failure = "line " + std::to_string(lineNumber) + ": " + reason;
+  const bool known = lineNumber >= 1 && static_cast<size_t>(lineNumber) <= loaded.origins.size();
+  failure = (known ? loaded.origins[lineNumber - 1] : "line " + std::to_string(lineNumber)) + ": " + reason;
   return false;
 }
 
-void ReplayRunner::runFrame() {
+void ReplayRunner::runFrame(bool mayBeLastOfCommand) {
   if (ended) return;
+  game.graphics.drawing = drawingCommand && mayBeLastOfCommand;
   game.Frame();
-  ++frameCount;
+  ++frames;
   if (game.quitRequested()) {
     ended = true;
     endLine = lineNumber;
@@ -38,12 +45,15 @@ void ReplayRunner::runFrame() {
 }
 
 void ReplayRunner::runFrames(long count) {
-  for (long i = 0; i < count && !ended; ++i) runFrame();
+  for (long i = 0; i < count && !ended; ++i) runFrame(i == count - 1);
 }
 
 void ReplayRunner::runFor(uint32_t ms) {
   const uint32_t start = timeGetTime();
-  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i) runFrame();
+  // A frame that presents moves the clock on by one step; one that does not is followed by another.
+  const uint32_t step = game.options.frameMs;
+  for (long i = 0; i < kMaxFramesPerCommand && !ended && timeGetTime() - start < ms; ++i)
+    runFrame(timeGetTime() - start + step >= ms);
 }
 
 std::filesystem::path ReplayRunner::outputPath(const std::string& name) const {
@@ -81,6 +91,8 @@ bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
     if (!world) return fail("no quest is being played");
     if (what == "solved") {
       if (!world->state->questSolved) return fail("the quest is not solved");
+      solvedWith = {true, game.score, world->dude->hearts,
+                    world->scenery->timeLimit - static_cast<int>(game.sceneSeconds)};
       return true;
     }
     int n = -1;
@@ -107,6 +119,7 @@ bool ReplayRunner::expect(const std::string& what, std::istringstream& args) {
     if (left < n) return fail("expected at least " + std::to_string(n) + " seconds left, but " + std::to_string(left) + " are");
     return true;
   }
+  if (what == "score-rose") return expectScoreRose();
   if (what == "file") return expectFile(args);
   if (what == "same") return expectSame(args);
   return fail("unknown expectation " + what);
@@ -190,6 +203,52 @@ bool ReplayRunner::expectFile(std::istringstream& args) {
   return true;
 }
 
+// `expect score-rose`: on the result screen, the score is what it was when the quest was last seen
+// solved plus the points shown, and those are ten a heart plus the seconds the dude had left then.
+bool ReplayRunner::expectScoreRose() {
+  if (!solvedWith.seen) return fail("expect score-rose needs an earlier expect solved");
+  if (game.currentScene != QuestResultScene || !game.questPanel) return fail("the result screen is not up");
+  const int points = game.questPanel->points;
+  const int earned = (10 * solvedWith.hearts + solvedWith.secondsLeft) % 256;
+  if (points != earned)
+    return fail("the result shows " + std::to_string(points) + " points for " + std::to_string(solvedWith.hearts) +
+                " hearts and " + std::to_string(solvedWith.secondsLeft) + " seconds");
+  if (game.score != solvedWith.score + static_cast<uint32_t>(points))
+    return fail("the score rose from " + std::to_string(solvedWith.score) + " to " + std::to_string(game.score) +
+                ", not by " + std::to_string(points));
+  solvedWith.seen = false;
+  return true;
+}
+
+// `continue`: the player clicks the middle of the solved message's Continue button where it is
+// drawn, after resting the pointer on it for a frame, as a player would.
+bool ReplayRunner::clickContinue() {
+  const WorldObjects* world = game.runningWorld();
+  if (!world || world->state->questSolved != 1) return fail("continue needs a solved quest's message");
+  const SolvedMessage* message = solvedMessage(game.questNumber);
+  if (!message) return fail("quest " + std::to_string(game.questNumber) + " has no solved message");
+  const WorldState& state = *world->state;
+  int x = state.continueButtonX, y = state.continueButtonY;
+  if (message->continuePlace == ContinuePlace::Fixed) {
+    x = message->continueX;
+    y = message->continueY;
+  } else if (message->continuePlace == ContinuePlace::ButtonFieldsRaised) {
+    y -= 2;
+  }
+  x += 128;
+  y += 32;
+  if (!hud::overContinueButton(state, x, y))
+    return fail("Continue is drawn at (" + std::to_string(x) + ", " + std::to_string(y) + ") but does not answer there");
+  input.state.mouseX = x;
+  input.state.mouseY = y;
+  runFrame();
+  input.state.buttons[0] = 0x80;
+  runFrame();
+  input.state.buttons[0] = 0;
+  runFrame();
+  return true;
+}
+
 bool ReplayRunner::command(const std::string& line) {
   std::istringstream args(line);
   std::string verb;
@@ -230,7 +289,7 @@ bool ReplayRunner::command(const std::string& line) {
     input.state.mouseY = y;
     if (verb == "click") {
       input.state.buttons[0] = 0x80;
-      runFrame();
+      runFrame(false);
       input.state.buttons[0] = 0;
       runFrame();
     }
@@ -267,6 +326,10 @@ bool ReplayRunner::command(const std::string& line) {
       gotoQuest(n);
     else
       gotoScreen(what == "briefing" ? QuestBriefingScene : QuestResultScene, n);
+  } else if (verb == "continue") {
+    return clickContinue();
+  } else if (verb == "mark") {
+    // A place in the script that `play FILE after NAME` starts from.
   } else if (verb == "expect") {
     std::string what;
     args >> what;
@@ -287,6 +350,7 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
   constexpr int kPatienceFrames = 60;
   constexpr uint32_t kLongestWalkMs = 30000;
   int stillFrames = 0, last = 1 << 30;
+  int longestStride = 0;  // the most the dude has moved in one frame of this walk
   input.state.keys[key] = 0x80;
   const uint32_t start = timeGetTime();
   for (long frame = 0; frame < kMaxFramesPerCommand && !ended; ++frame) {
@@ -302,13 +366,16 @@ bool ReplayRunner::walk(const std::string& direction, int target) {
       return true;
     }
     stillFrames = at == last ? stillFrames + 1 : 0;
+    if (last != 1 << 30) longestStride = std::max(longestStride, std::abs(at - last));
     last = at;
     if (stillFrames > kPatienceFrames) {
       input.state.keys[key] = 0;
       return fail("the dude stopped at (" + std::to_string(world->dude->x) + ", " + std::to_string(world->dude->y) +
                   ") walking " + direction + " to " + std::to_string(target));
     }
-    runFrame();
+    // The walk's last frame cannot be told ahead: every frame that could reach the target at three
+    // times the longest stride so far is drawn, and every frame until the dude has moved at all.
+    runFrame(longestStride == 0 || std::abs(target - at) <= 3 * longestStride);
   }
   input.state.keys[key] = 0;
   return fail("no quest is being played");
@@ -366,45 +433,78 @@ bool ReplayRunner::setCampaignValue(const std::string& name, long value) {
   return fail("set knows score, gemCount, lastTimeLeft and lastHeartsLeft, not " + name);
 }
 
+namespace {
+bool isMark(const std::string& line, const std::string& name) {
+  std::istringstream words(line);
+  std::string verb, word;
+  words >> verb >> word;
+  return verb == "mark" && word == name;
+}
+}  // namespace
+
 // Reads a script's lines without their comments. `play FILE` stands for the lines of another script
-// (beside this one) without its `goto` lines, so that a campaign plays each quest by the very route
-// its own replay proves.
-bool ReplayRunner::load(const std::filesystem::path& script, std::vector<std::string>& lines, int depth) {
+// without its `goto` and `screenshot` lines, so that a campaign plays each quest by the very route
+// its own replay proves. Each line keeps where it came from, for failure messages.
+bool ReplayRunner::load(const std::filesystem::path& script, Script& out, int depth) {
   std::ifstream in(script);
   if (!in) {
     failure = "cannot read " + script.string();
     return false;
   }
+  int number = 0;
   for (std::string line; std::getline(in, line);) {
+    ++number;
     if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
     std::istringstream words(line);
     std::string verb, name;
     words >> verb >> name;
-    if (verb == "goto" && depth > 0) continue;
+    // A played script's own entry point and pictures are its own; the player's is the campaign's.
+    if ((verb == "goto" || verb == "screenshot") && depth > 0) continue;
+    const std::string where = depth == 0 ? "line " + std::to_string(number)
+                                         : script.filename().string() + " line " + std::to_string(number);
     if (verb != "play") {
-      lines.push_back(line);
+      out.lines.push_back(line);
+      out.origins.push_back(where);
       continue;
     }
     if (name.empty() || depth >= kMostNestedPlays) {
-      failure = "play needs a script, at most " + std::to_string(kMostNestedPlays) + " deep: " + line;
+      failure = where + ": play needs a script, at most " + std::to_string(kMostNestedPlays) + " deep";
       return false;
     }
-    if (!load(script.parent_path() / name, lines, depth + 1)) return false;
+    std::string after, mark;
+    words >> after >> mark;
+    if (!after.empty() && (after != "after" || mark.empty())) {
+      failure = where + ": play takes a script and optionally after and a mark";
+      return false;
+    }
+    Script played;
+    if (!load(script.parent_path() / name, played, depth + 1)) return false;
+    size_t from = 0;
+    if (!mark.empty()) {
+      while (from < played.lines.size() && !isMark(played.lines[from], mark)) ++from;
+      if (from == played.lines.size()) {
+        failure = where + ": " + name + " has no mark " + mark;
+        return false;
+      }
+      ++from;
+    }
+    out.lines.insert(out.lines.end(), played.lines.begin() + from, played.lines.end());
+    out.origins.insert(out.origins.end(), played.origins.begin() + from, played.origins.end());
   }
   return true;
 }
 
-bool ReplayRunner::runCommand(const std::string& line) {
+bool ReplayRunner::runCommand(const std::string& line, bool draw) {
+  drawingCommand = draw;
   ++lineNumber;
   return command(line);
 }
 
 bool ReplayRunner::run(const std::filesystem::path& script) {
-  std::vector<std::string> lines;
-  if (!load(script, lines, 0)) return false;
-  const std::vector<bool> draw = framesToDraw(lines);
-  for (const std::string& line : lines) {
-    game.graphics.drawing = draw[lineNumber];
+  if (!load(script, loaded, 0)) return false;
+  const std::vector<bool> draw = framesToDraw(loaded.lines);
+  for (const std::string& line : loaded.lines) {
+    drawingCommand = draw[lineNumber];
     ++lineNumber;
     if (!command(line)) return false;
   }
@@ -412,9 +512,10 @@ bool ReplayRunner::run(const std::filesystem::path& script) {
 }
 
 // Drawing is most of a headless frame's cost, and only the frames a screenshot shows need it: the
-// frames of the last command that runs any before each screenshot.
+// last frame of the last command that runs any before each screenshot. A walk draws the frames near
+// its end; goto, which runs at most two frames, draws them all.
 std::vector<bool> ReplayRunner::framesToDraw(const std::vector<std::string>& lines) {
-  static const std::set<std::string> kRunsNoFrames = {"", "key", "mouse", "screenshot", "state", "set", "expect"};
+  static const std::set<std::string> kRunsNoFrames = {"", "key", "mouse", "screenshot", "state", "set", "expect", "mark"};
   std::vector<bool> draw(lines.size(), false);
   bool screenshotAhead = false;
   for (size_t i = lines.size(); i-- > 0;) {

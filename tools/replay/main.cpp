@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 #include "ReplayRunner.h"
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ilvys-replay: %s: %s\n", script.filename().c_str(), runner.failure.c_str());
     return 1;
   }
-  std::printf("ilvys-replay: %s ran to its end\n", script.filename().c_str());
+  // How much faster than real time the headless game ran: the campaign's budget depends on it.
+  const double cpuSeconds = static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+  const double playSeconds = static_cast<double>(runner.framesRun()) * frameMs / 1000.0;
+  std::printf("ilvys-replay: %s ran to its end: %ld frames, %.0f s of play in %.2f s of CPU time\n",
+              script.filename().c_str(), runner.framesRun(), playSeconds, cpuSeconds);
   return 0;
 }

@@ -25,7 +25,7 @@ namespace {
 struct Options {
   long frames = 100000;
   uint64_t seed = 1;
-  int drawEvery = 8;  // one command in this many runs its frames drawn
+  int drawEvery = 8;  // one command in this many has its last frame drawn
   long reportEvery = 100000;
   long maxGrowthKb = -1;  // from the first report to the end; negative: not checked
   uint32_t frameMs = 16;
@@ -110,10 +110,9 @@ int main(int argc, char** argv) {
     }
     std::istringstream lines(random.next());
     const bool draw = ++commands % o.drawEvery == 0;
-    session->game.graphics.drawing = draw;
     const long before = session->runner->framesRun();
     for (std::string line; std::getline(lines, line) && !session->runner->gameEnded();) {
-      if (!session->runner->runCommand(line)) {
+      if (!session->runner->runCommand(line, draw)) {
         std::fprintf(stderr, "ilvys-soak: seed %llu, frame %ld, command %ld (%s): %s\n",
                      static_cast<unsigned long long>(o.seed), done + session->runner->framesRun(), commands,
                      line.c_str(), session->runner->failure.c_str());
@@ -142,8 +141,7 @@ int main(int argc, char** argv) {
     }
   }
   // The last frame drawn and kept, to look at.
-  session->game.graphics.drawing = true;
-  session->runner->runCommand("frames 1");
+  session->runner->runCommand("frames 1", true);
   session->game.graphics.SaveScreenshot((out / "soak-last.png").c_str());
   const long total = done + session->runner->framesRun(), endKb = residentKb();
   std::printf("ilvys-soak: seed %llu ran %ld frames (%ld drawn) in %ld commands with %ld restarts; resident %.1f MB\n",

@@ -35,6 +35,8 @@ void drawLoadSlotButton(Canvas& c);
 void drawNecklace(Canvas& c);
 void drawNecklaceGem(Canvas& c, int number);  // Gem1 to Gem9
 void drawRockChips(Canvas& c);
+// The game's icon at size by size pixels, on a transparent canvas of that size.
+void drawGameEmblem(Canvas& c, int size);
 
 // StoryScenes.cpp: quest pictures that fill their frame (the comment names the file).
 void drawPalaceScene(Canvas& c);        // Intro1

@@ -325,4 +325,53 @@ void drawRockChips(Canvas& c)
         });
 }
 
+// The game's icon: the necklace's red gem in its gold setting, hung on the chain under a night sky,
+// with two smaller gems beside it where the icon is large enough to show them. Drawn on a 256 unit
+// square scaled to size; outlines keep about a pixel at the smallest sizes.
+void drawGameEmblem(Canvas& c, int size)
+{
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_scale(cr, size / 256.0, size / 256.0);
+    const double line = std::max(3.0, 256.0 / size * 1.2);
+
+    c.roundedRect(6, 6, 244, 244, 52);
+    c.setRadialGradient(128, 70, 230, hex(0x4A3690), hex(0x120C28));
+    c.fillOutlined(line);
+    if (size >= 48) {
+        const Point stars[4] = {{44, 44}, {212, 38}, {190, 84}, {70, 92}};
+        for (int i = 0; i < 4; ++i)
+            glint(c, stars[i].x, stars[i].y, i % 2 == 0 ? 9 : 6);
+    }
+
+    // The chain: down from the top corners to the setting.
+    cairo_move_to(cr, 22, 18);
+    cairo_curve_to(cr, 30, 110, 70, 130, 128, 132);
+    cairo_curve_to(cr, 186, 130, 226, 110, 234, 18);
+    c.setColour(kInk);
+    cairo_set_line_width(cr, size >= 32 ? 16 : 28);
+    cairo_stroke_preserve(cr);
+    c.setColour(kGold);
+    cairo_set_line_width(cr, size >= 32 ? 8 : 14);
+    cairo_stroke(cr);
+
+    auto setGem = [&](const GemLook& look, Point at, double radius) {
+        GemLook g = look;
+        g.rx = radius * look.rx / std::max(look.rx, look.ry);
+        g.ry = radius * look.ry / std::max(look.rx, look.ry);
+        const double rim = radius * 0.2;
+        outlinePath(c, cutOutline(g.cut), at, g.rx + rim, g.ry + rim);
+        c.setVerticalGradient(at.y - g.ry - rim, kGoldLight, at.y + g.ry + rim, kGoldDeep);
+        c.fillOutlined(line);
+        facetedStone(c, g, at, line);
+        glint(c, at.x - g.rx * 0.4, at.y - g.ry * 0.45, radius * 0.3);
+    };
+    if (size >= 32) {
+        setGem(kGems[7], {62, 104}, 24);   // the green gem
+        setGem(kGems[5], {194, 104}, 24);  // the blue square
+    }
+    setGem(kGems[0], {128, 158}, size >= 32 ? 66 : 80);  // the red gem, where the chain meets
+    cairo_restore(cr);
+}
+
 }  // namespace artgen
