@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         return 1;
       }
     }
-    if (draw) drawn += session->runner->framesRun() - before;
+    if (draw && session->runner->framesRun() > before) ++drawn;  // the command's last frame
     scenesSeen.insert(sceneName(session->game.currentScene));
     if (session->game.runningWorld()) questsPlayed.insert(session->game.questNumber);
     // Every state the game can reach must also be describable: the state writer reads it all.
