@@ -25,7 +25,7 @@ namespace {
 struct Options {
   long frames = 100000;
   uint64_t seed = 1;
-  int drawEvery = 8;  // one command in this many has its last frame drawn
+  int drawEvery = 2;  // one command in this many has its last frame drawn
   long reportEvery = 100000;
   long maxGrowthKb = -1;  // from the first report to the end; negative: not checked
   uint32_t frameMs = 16;
