@@ -108,6 +108,7 @@ int GameApp::Cleanup() {
 }
 
 int GameApp::Frame() {
+  music.Update();
   if (currentScene) currentScene(*this);
   return 1;
 }

@@ -42,12 +42,23 @@ void ensureLongLivedObjects(GameApp& game) {
   }
 }
 
-void beginSceneFrame(GameApp& game) {
+namespace {
+void beginFrameWithoutClear(GameApp& game) {
   game.BeginFrame();
   game.CountFps();
   game.cursor.Update();
   game.graphics.BeginScene();
+}
+}  // namespace
+
+void beginSceneFrame(GameApp& game) {
+  beginFrameWithoutClear(game);
   game.graphics.Clear(0, 1.0f);
+}
+
+void beginCoveredSceneFrame(GameApp& game, int x, int y, int width, int height) {
+  beginFrameWithoutClear(game);
+  game.graphics.ClearRect(0, x, y, width, height);
 }
 
 void endSceneFrame(GameApp& game, bool drawPointer) {

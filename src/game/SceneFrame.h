@@ -9,6 +9,9 @@
 void enterScene(GameApp& game);
 // Frame timer, pointer, begin the device frame and clear it to black.
 void beginSceneFrame(GameApp& game);
+// The same for a scene whose pictures cover the whole screen but one rectangle: only that is
+// cleared (clearing the whole screen costs as much as drawing a large picture).
+void beginCoveredSceneFrame(GameApp& game, int x, int y, int width, int height);
 // Present the frame: the pointer (when the scene shows one), end, present, frame timer.
 void endSceneFrame(GameApp& game, bool drawPointer);
 // Restarts the scene clock when asked to and counts its whole seconds.

@@ -143,14 +143,43 @@ int MusicPlayer::Load(const char* file) {
   Release();
   lastRequest = {file ? file : "", volume, 0};
   if (!audio || !audio->open || !file) return 0;
-  segment = Mix_LoadMUS(file);
-  if (!segment) reportUnreadableGameFile(file, Mix_GetError());
-  return segment ? 1 : 0;
+  loadingFile = file;
+  loadDone = false;
+  loader = std::thread([this] {
+    loaded = Mix_LoadMUS(loadingFile.c_str());
+    if (!loaded) reportUnreadableGameFile(loadingFile.c_str(), Mix_GetError());  // the error is this thread's
+    loadDone = true;
+  });
+  return 1;
+}
+
+void MusicPlayer::WaitUntilLoaded() {
+  if (!loader.joinable()) return;
+  loader.join();
+  segment = loaded;
+  loaded = nullptr;
+}
+
+void MusicPlayer::Update() {
+  if (loader.joinable()) {
+    if (!loadDone) return;
+    WaitUntilLoaded();
+  }
+  if (!playWhenLoaded || !segment) return;
+  playWhenLoaded = false;
+  Mix_PlayMusic(segment, playsWhenLoaded == 0 ? -1 : playsWhenLoaded);
 }
 
 int MusicPlayer::Play(int vol, int plays) {
   lastRequest.volume = vol % 101;
   lastRequest.plays = plays;
+  if (loader.joinable()) {
+    Stop();
+    SetVolume(vol);
+    playWhenLoaded = true;
+    playsWhenLoaded = plays;
+    return 1;
+  }
   if (!segment) return 0;
   Stop();
   SetVolume(vol);
@@ -159,6 +188,7 @@ int MusicPlayer::Play(int vol, int plays) {
 }
 
 int MusicPlayer::Stop() {
+  playWhenLoaded = false;
   if (!audio || !audio->open) return 0;
   Mix_HaltMusic();
   return 1;
@@ -173,6 +203,7 @@ int MusicPlayer::SetVolume(int vol) {
 
 int MusicPlayer::Release() {
   Stop();
+  WaitUntilLoaded();
   if (segment) Mix_FreeMusic(segment);
   segment = nullptr;
   return 1;

@@ -1,6 +1,8 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <thread>
 
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
@@ -70,7 +72,9 @@ class SoundEffect {
   void Release();
 };
 
-// The music: one piece, looping or played once.
+// The music: one piece, looping or played once. Reading a piece reads the whole sound font, which
+// takes longer than several frames: a piece loads on a thread, so the title is on screen meanwhile
+// and a quest starts without a stall, and starts playing, when asked to, once it is ready.
 class MusicPlayer {
  public:
   MusicPlayer() = default;
@@ -89,4 +93,17 @@ class MusicPlayer {
   int Stop();
   int SetVolume(int volume);
   int Release();
+  // Takes a piece that has finished loading and starts it if it was asked to play. Every frame.
+  void Update();
+  // Waits for the piece being loaded, if any: `segment` holds it afterwards (null if it failed).
+  void WaitUntilLoaded();
+
+ private:
+
+  std::thread loader;
+  std::string loadingFile;
+  std::atomic<bool> loadDone{false};
+  Mix_Music* loaded = nullptr;  // the loader's result, taken once it is done
+  bool playWhenLoaded = false;
+  int playsWhenLoaded = 0;
 };

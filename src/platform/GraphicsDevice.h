@@ -5,6 +5,8 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Surface;
+struct SDL_Texture;
+struct SDL_Rect;
 
 // The one drawing device: an SDL renderer on the game window, or, for headless runs, a software
 // renderer drawing into an 800 by 600 surface. Everything else draws through it the same way.
@@ -35,6 +37,8 @@ class GraphicsDevice {
   int SetMode(SDL_Window* window, int windowed, int depthBuffer, int width, int height, int bitsPerPixel);
   int BeginScene();
   int Clear(uint32_t colour, float z);
+  // Clears one rectangle only, for frames whose pictures cover the rest of the screen.
+  int ClearRect(uint32_t colour, int x, int y, int w, int h);
   int EndScene();
   int Present();
   int SetAlphaTest(int on);
@@ -44,6 +48,12 @@ class GraphicsDevice {
 
   // Writes the last presented frame as a PNG file; 1 on success.
   int SaveScreenshot(const char* path);
+  // Whether drawing is SDL's software renderer at the game's own size: scaled pictures are then
+  // best stretched once and kept (see Texture) rather than stretched again on every frame.
+  bool stretchesOnCpu() const;
+  // `source` of `from` stretched to width by height in a texture kept for the purpose, for sizes no
+  // copy is kept of; null when it does not fit. Valid until the next call.
+  SDL_Texture* stretchIntoScratch(SDL_Surface* from, const SDL_Rect& source, int width, int height);
   // Whether the renderer waits for the display when presenting.
   bool presentWaitsForDisplay() const { return vsync; }
   // Lives exactly as long as the renderer. Textures made on it hold a weak reference: once the
@@ -51,6 +61,10 @@ class GraphicsDevice {
   std::weak_ptr<void> rendererLife() const { return life; }
 
  private:
+  bool makeScratch();
+
   bool vsync = false;
+  SDL_Texture* scratch = nullptr;
+  SDL_Surface* scratchPixels = nullptr;  // the scratch texture's pixels seen as a surface
   std::shared_ptr<void> life;
 };

@@ -62,6 +62,15 @@ void hover(WorldState& world, int cx, int cy) {
   }
 }
 
+bool barCoversScreen(const WorldState& world) {
+  if (!world.sheet) return false;
+  for (const int slot : {kBarSlot, kMenuButtonSlot, kInfoButtonSlot}) {
+    const Texture& t = world.sheet->textures[slot];
+    if (!t.texture || !t.opaque) return false;
+  }
+  return true;
+}
+
 void drawBar(const WorldState& world) {
   draw(world, kBarSlot, 0, 0, kBarY, 11.09375f, 1.5625f);
   draw(world, kMenuButtonSlot, world.menuButtonFrame, 710, 564, 1.09375f, 1.125f);
@@ -69,7 +78,7 @@ void drawBar(const WorldState& world) {
 }
 
 void drawTime(WorldState& world, uint32_t secondsLeft) {
-  draw(world, kTimerFrameSlot, 0, 710, kBarY, 1.40625f, 2.0f);
+  draw(world, kTimerFrameSlot, 0, kTimeFrameX, kTimeFrameY, 1.40625f, 2.0f);
   world.timeDigits[0] = secondsLeft % 10;
   world.timeDigits[1] = secondsLeft / 10 % 10;
   world.timeDigits[2] = secondsLeft / 100 % 10;

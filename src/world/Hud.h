@@ -19,6 +19,10 @@ bool overContinueButton(const WorldState& world, int cx, int cy);
 void hover(WorldState& world, int cx, int cy);
 
 void drawBar(const WorldState& world);
+// Whether the bar hides everything under it but the time's frame, whose corners are see-through.
+bool barCoversScreen(const WorldState& world);
+// Where that frame is: the one part of a world's screen to clear when the field and bar cover it.
+constexpr int kTimeFrameX = 710, kTimeFrameY = 500, kTimeFrameWidth = 90, kTimeFrameHeight = 64;
 // The time left, v seconds, in the frame at the right of the bar.
 void drawTime(WorldState& world, uint32_t secondsLeft);
 void drawInventory(const WorldState& world);

@@ -37,7 +37,9 @@ void QuestScenery::load(GraphicsDevice* graphics, int quest) {
 void QuestScenery::setupQuest(int quest) {
   char background[32];
   std::snprintf(background, sizeof background, "Art/Quest%d.bmp", quest);
-  sheet.Load(kBackground, background, 512, 256, backgroundHasRedKey(quest) ? kKeyRed : kNoKey, 25);
+  // Only black shows through a keyed background with nothing drawn behind it.
+  if (sheet.Load(kBackground, background, 512, 256, backgroundHasRedKey(quest) ? kKeyRed : kNoKey, 25))
+    sheet.textures[kBackground].drawnOnBlack = !propBehindBackground(quest);
   switch (quest) {
     case 2:
       sheet.Load(kPropA, "Art/portcullis2.bmp", 64, 64, kKeyRed, 25);
@@ -90,9 +92,12 @@ void QuestScenery::setupQuest(int quest) {
   }
 }
 
+bool QuestScenery::coversField() const {
+  return sheet.textures && sheet.textures[kBackground].hidesWhatIsUnder();
+}
+
 void QuestScenery::draw(int quest) const {
-  // Quest 11's door shows only through the picture's keyed-out doorway, so it goes first.
-  if (quest == 11) sheet.DrawFrame(kPropD, 0, propAX, propAY, kWhite, 1.25f, 1.76f);
+  if (propBehindBackground(quest)) sheet.DrawFrame(kPropD, 0, propAX, propAY, kWhite, 1.25f, 1.76f);
   sheet.DrawFrame(kBackground, 0, 0, 0, kWhite, kFieldScaleX, kFieldScaleY);
   switch (quest) {
     case 2:

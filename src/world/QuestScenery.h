@@ -34,6 +34,8 @@ class QuestScenery {
   // Loads the quest's picture and props and sets their start values.
   void setupQuest(int quest);
   void draw(int quest) const;
+  // Whether the background's picture hides everything under the field (no see-through key).
+  bool coversField() const;
   // Quest 2's portcullis and quest 11's sliding door rise by the frame's 30 per second step until
   // their top reaches 98.
   void movePortcullis(int step, int quest);

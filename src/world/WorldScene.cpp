@@ -377,10 +377,18 @@ void menuKeys(Frame& f) {
   }
 }
 
+// Whether the quest's background and the bar, as drawn last frame, hide the whole screen.
+bool screenCovered(const WorldObjects& objects) {
+  return objects.scenery && objects.state && objects.scenery->coversField() && hud::barCoversScreen(*objects.state);
+}
+
 void runWorld(GameApp& game, int worldNumber) {
   enterWorld(game);
-  beginSceneFrame(game);
   WorldObjects& objects = game.worlds[worldNumber - 1];
+  if (screenCovered(objects))
+    beginCoveredSceneFrame(game, hud::kTimeFrameX, hud::kTimeFrameY, hud::kTimeFrameWidth, hud::kTimeFrameHeight);
+  else
+    beginSceneFrame(game);
   createQuest(game, objects);
   Frame f{game,          worldRules(worldNumber), objects, *objects.scenery, *objects.state, *objects.dude,
           game.questNumber, questObjects(game.questNumber)};

@@ -67,7 +67,8 @@ TEST(InformationBackdrop, TheLessonPictureLeavesTheTextUncovered)
     const InformationPage& page = kInformationPages[1];
     for (int i = 0; i < page.count; ++i) {
         const InformationDraw& d = page.draws[i];
-        if (d.isText && d.y + 25 > 455 && d.y < 455 + 128 * 1.18)
+        if (d.isText && d.y + 25 > 455 && d.y < 455 + 128 * 1.18) {
             EXPECT_LT(d.x + artgen::textInkWidth(d.text), pictureLeft) << d.text;
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cstdlib>
@@ -59,11 +60,49 @@ TEST_F(MixerTest, EveryPieceOfMusicLoadsThroughTheSoundFontAndPlays) {
   MusicPlayer music;
   ASSERT_EQ(music.Attach(&audio), 1);
   for (const char* piece : {"Music.mid", "Music2.mid", "Music3.mid", "Music4.mid"}) {
-    ASSERT_EQ(music.Load((data + piece).c_str()), 1) << piece << ": " << Mix_GetError();
+    ASSERT_EQ(music.Load((data + piece).c_str()), 1) << piece;
+    music.WaitUntilLoaded();
+    ASSERT_NE(music.segment, nullptr) << piece << ": " << Mix_GetError();
     EXPECT_EQ(Mix_GetMusicType(music.segment), MUS_MID) << piece;
     ASSERT_EQ(music.Play(60, 0), 1) << piece;
     EXPECT_EQ(Mix_PlayingMusic(), 1) << piece;
   }
+}
+
+// The sound font takes longer to read than a frame lasts: a piece loads beside the game, starts
+// at the first frame after it is ready when it was asked to play, and stays silent when it was
+// stopped meanwhile.
+TEST_F(MixerTest, MusicLoadsBesideTheGameAndStartsWhenReady) {
+  MusicPlayer music;
+  ASSERT_EQ(music.Attach(&audio), 1);
+  const auto playsWithin = [&](int frames) {
+    for (int i = 0; i < frames && !Mix_PlayingMusic(); ++i) {
+      music.Update();
+      SDL_Delay(10);
+    }
+    return Mix_PlayingMusic() == 1;
+  };
+  ASSERT_EQ(music.Load((data + "Music.mid").c_str()), 1);
+  ASSERT_EQ(music.Play(60, 0), 1);
+  EXPECT_EQ(music.lastRequest.file, data + "Music.mid");
+  EXPECT_EQ(music.lastRequest.volume, 60);
+  EXPECT_TRUE(playsWithin(500));
+  EXPECT_EQ(Mix_GetMusicType(music.segment), MUS_MID);
+
+  ASSERT_EQ(music.Load((data + "Music2.mid").c_str()), 1);
+  EXPECT_EQ(Mix_PlayingMusic(), 0);  // the old piece is gone at once
+  ASSERT_EQ(music.Play(40, 0), 1);
+  music.Stop();
+  music.WaitUntilLoaded();
+  EXPECT_FALSE(playsWithin(5));
+  EXPECT_NE(music.segment, nullptr);
+
+  // A piece that cannot be read leaves nothing to play, as before.
+  ASSERT_EQ(music.Load((data + "NoSuchMusic.mid").c_str()), 1);
+  ASSERT_EQ(music.Play(60, 0), 1);
+  music.WaitUntilLoaded();
+  EXPECT_EQ(music.segment, nullptr);
+  EXPECT_FALSE(playsWithin(5));
 }
 
 TEST_F(MixerTest, EveryEffectPlaysAndANewOneCutsTheOld) {
@@ -127,7 +166,9 @@ TEST_F(MixerTest, AnUnreadableSoundIsNamedOnceOnStandardError) {
   testing::internal::CaptureStderr();
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(effect.Play(damaged.c_str(), 84, 1), 0);
-    EXPECT_EQ(music.Load(missing.c_str()), 0);
+    music.Load(missing.c_str());
+    music.WaitUntilLoaded();
+    EXPECT_EQ(music.segment, nullptr);
   }
   const std::string said = testing::internal::GetCapturedStderr();
   for (const std::string& name : {damaged, missing}) {
