@@ -7,7 +7,8 @@ packages=(g++ cmake make pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev libcairo2-dev libpng-dev libgtest-dev nlohmann-json3-dev
   fonts-liberation timgm6mb-soundfont)
 if [ "${1:-}" = "--with-test-tools" ]; then
-  packages+=(xvfb xauth imagemagick xdotool desktop-file-utils appstream)
+  # clang and its runtime libraries build the fuzz tests (without them CMake leaves those out).
+  packages+=(xvfb xauth imagemagick xdotool desktop-file-utils appstream clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 
 #include <string>
 
@@ -17,6 +18,12 @@ class Settings {
   int values[10] = {};
   unsigned char unread = 1;
 
+  // Reads the file once; a missing file, or one that is not a regular file, means all zero.
   void Read(const char* path = settingsFilePath());
+  // Takes the integers from the file's text, up to the first that is not one.
+  void parse(const char* text, size_t length);
   bool showFps() const { return values[0] != 0; }
+
+  // Ten numbers never need more; a longer file is read only this far.
+  static constexpr size_t kLongestRead = 4096;
 };

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/RegularFile.h"
+
 namespace {
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
@@ -59,7 +61,7 @@ uint8_t* BinaryFile::readFile(const char* path) {
   const uint32_t expected = size;  // the payload the caller prepared for, 0 when none
   release();
   if (!path) return nullptr;
-  File file(std::fopen(path, "rb"));
+  File file(openRegularFile(path));
   if (!file) return nullptr;
   uint8_t length[4];
   if (std::fread(length, 1, 4, file.get()) != 4) return nullptr;

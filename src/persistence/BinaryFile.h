@@ -26,8 +26,9 @@ class BinaryFile {
   std::string writeTemporary(const char* path) const;
 
   // Reads a file into a new buffer of the length it states and returns it. A missing file, one
-  // shorter than 4 bytes or than its length says, or one stating more than the buffer allocated
-  // before the call (the caller's payload size) counts as missing: null, and the object is empty.
+  // that is not a regular file (a pipe would block), one shorter than 4 bytes or than its length
+  // says, or one stating more than the buffer allocated before the call (the caller's payload
+  // size) counts as missing: null, and the object is empty.
   uint8_t* readFile(const char* path);
 
   static constexpr uint32_t kLargestFile = 1u << 20;

@@ -80,6 +80,7 @@ void SaveScene(GameApp& game) {
     screen.savedDone = 1;
     if (record.saveBeforeMenu == SaveScreen::kPlainSave) screen.savedSlot = 0;
   }
+  if (screen.failedShownLongEnough()) screen.failedSlot = 0;
   screen.Draw(record.saveBeforeMenu, game.backContinuePanel.get());
   screen.rule.endFrame();
   runSceneClock(game);

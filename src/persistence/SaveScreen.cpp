@@ -21,6 +21,7 @@ void SaveScreen::Load(GraphicsDevice* graphics) {
   sheet.Load(kSaveFirst, "Art/WriteSavefirst.bmp", 256, 64, kKeyBlack, 25);
   sheet.Load(kYesButton, "Art/ButtonYes2.bmp", 32, 32, kKeyBlack, 25);
   sheet.Load(kNoButton, "Art/ButtonNo2.bmp", 32, 32, kKeyBlack, 25);
+  sheet.Load(kNotSaved, "Art/NotSaved.bmp", 256, 64, kKeyBlack, 25);
   sheet.SetAlphaTest(1);
   loadNameGlyphs(glyphsLow, glyphsHigh, graphics);
 }
@@ -47,13 +48,27 @@ int SaveScreen::runButtons(uint8_t mode, int px, int py, InputDevice& mouse) {
 
 bool SaveScreen::savedShownLongEnough() { return savedSlot && savedTimer.fires(kSavedShownMs); }
 
+bool SaveScreen::failedShownLongEnough() { return failedSlot && failedTimer.fires(kSavedShownMs); }
+
+void SaveScreen::saveWritten(uint8_t slot, bool written) {
+  if (written) {
+    savedSlot = slot;
+    if (failedSlot == slot) failedSlot = 0;
+    return;
+  }
+  failedSlot = slot;
+  failedTimer = TimerPair{};
+}
+
 void SaveScreen::Draw(uint8_t mode, const BackContinuePanel* panel) const {
   if (mode != kAskFirst) {
-    rows.drawRows(sheet, frames);
+    const int failedShown = failedSlot != savedSlot ? failedSlot : 0;
+    rows.drawRows(sheet, frames, failedShown);
     if (panel) panel->buttons.DrawFrame(BackContinuePanel::kBack, frames[kBack - 1], 710, 20, kWhite, 1, 1);
     title.Draw(215, 110, 0, 0, 0, 0, 1.4f, 0.9f, kWhite);
     if (savedSlot) sheet.DrawFrame(SlotRows::kRowMark, 0, 280, 192 + slotRowOffset(savedSlot), kWhite, 1, 1);
-    rows.drawSummaries(sheet, glyphsLow, glyphsHigh, savedSlot);
+    if (failedShown) sheet.DrawFrame(kNotSaved, 0, 200, 192 + slotRowOffset(failedShown), kWhite, 1, 1);
+    rows.drawSummaries(sheet, glyphsLow, glyphsHigh, savedSlot ? savedSlot : failedSlot);
   } else {
     sheet.DrawFrame(kSaveFirst, 0, 230, 200, kWhite, 1.3f, 1.3f);
     sheet.DrawFrame(kYesButton, frames[kYes - 1], 340, 330, kWhite, 1, 1);

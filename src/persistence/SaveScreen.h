@@ -21,7 +21,7 @@ class SaveScreen {
   enum ButtonId : uint8_t { kBack = 6, kYes = 7, kNo = 8 };
   static constexpr int kButtons = 8;  // the five slots, then Back, Yes, No
   // Extra sheet slots after the shared ones.
-  enum Art : int { kSaveFirst = SlotRows::kSharedArtCount, kYesButton, kNoButton, kArtCount };
+  enum Art : int { kSaveFirst = SlotRows::kSharedArtCount, kYesButton, kNoButton, kNotSaved, kArtCount };
 
   Texture title;
   SpriteSheet sheet;
@@ -34,6 +34,10 @@ class SaveScreen {
   TimerPair savedTimer;
   uint8_t chosenSlot = 0;
   uint8_t savedSlot = 0;  // the row showing the Saved picture; 0 none
+  // The row whose save could not be written (full disk, no Saves folder): its old game is kept,
+  // and "Not saved!" shows over it for a second instead of Saved.
+  uint8_t failedSlot = 0;
+  TimerPair failedTimer;
   uint8_t frames[kButtons] = {};
   ButtonRule rule;
 
@@ -44,5 +48,9 @@ class SaveScreen {
   int runButtons(uint8_t mode, int px, int py, InputDevice& mouse);
   // Counts the Saved picture's second; true in the frame it has been shown for one.
   bool savedShownLongEnough();
+  // The same for "Not saved!".
+  bool failedShownLongEnough();
+  // What the writer tells: the slot's file was written, or could not be.
+  void saveWritten(uint8_t slot, bool written);
   void Draw(uint8_t mode, const BackContinuePanel* panel) const;
 };

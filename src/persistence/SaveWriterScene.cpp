@@ -13,9 +13,8 @@ void SaveWriterScene(GameApp& game) {
   QuestImage& image = record.questImage;
   if (image.dudeNextX < 0) image.dudeNextX = 0;
   if (image.dudeNextY < 0) image.dudeNextY = 0;
-  if (SaveScreen* screen = game.saveScreen.get()) {
-    if (writeSlotFile(screen->chosenSlot, savedGameOf(game, record))) screen->savedSlot = screen->chosenSlot;
-  }
+  if (SaveScreen* screen = game.saveScreen.get())
+    screen->saveWritten(screen->chosenSlot, writeSlotFile(screen->chosenSlot, savedGameOf(game, record)) == 1);
   game.sceneChange = 0;
   game.currentScene = SaveScene;
 }

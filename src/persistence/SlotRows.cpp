@@ -59,14 +59,14 @@ void SlotRows::scan(bool markedOnly) {
   }
 }
 
-void SlotRows::drawRows(const SpriteSheet& sheet, const uint8_t* slotFrames) const {
+void SlotRows::drawRows(const SpriteSheet& sheet, const uint8_t* slotFrames, int quietSlot) const {
   for (int k = 0; k < kLines; ++k) sheet.DrawFrame(kLine, 0, 0, 176 + 84 * k, kWhite, 12.5f, 1);
   for (int slot = 1; slot <= kSaveSlots; ++slot) {
     const int dy = slotRowOffset(slot);
     sheet.DrawFrame(kSlotButton, slotFrames[slot - 1], 470, 183 + dy, kWhite, 0.9f, 0.6f);
     sheet.DrawFrame(kSlotDigits, slot, 511, 206 + dy, kWhite, 1, 1);
     if (!exists[slot - 1]) {
-      sheet.DrawFrame(kEmpty, 0, 240, 197 + dy, kWhite, 0.8f, 0.8f);
+      if (slot != quietSlot) sheet.DrawFrame(kEmpty, 0, 240, 197 + dy, kWhite, 0.8f, 0.8f);
       continue;
     }
     sheet.DrawFrame(kSaveLabel, 0, 620, 193 + dy, kWhite, 0.9f, 0.9f);

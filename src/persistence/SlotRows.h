@@ -37,8 +37,9 @@ struct SlotRows {
   static void loadArt(SpriteSheet& sheet, const char* buttonFile, const char* markFile, int markHeight);
   // Reads every slot's row. The load screen counts a file without the marker as empty.
   void scan(bool markedOnly);
-  // The separator lines and each row's button, digit and Empty or Save label.
-  void drawRows(const SpriteSheet& sheet, const uint8_t* slotFrames) const;
+  // The separator lines and each row's button, digit and Empty or Save label; the row `quietSlot`
+  // (1 to 5; 0 none) leaves its Empty label out, for a word drawn in its place.
+  void drawRows(const SpriteSheet& sheet, const uint8_t* slotFrames, int quietSlot = 0) const;
   // The name, score and ordinal of every used row except `hiddenSlot` (1 to 5; 0 hides none).
   void drawSummaries(const SpriteSheet& sheet, const SpriteSheet& glyphsLow, const SpriteSheet& glyphsHigh,
                      int hiddenSlot) const;

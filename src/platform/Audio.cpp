@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/GameFileReport.h"
+
 namespace {
 constexpr int kEffectChannel = 0;
 constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
@@ -76,7 +78,10 @@ Mix_Chunk* SoundSystem::wave(const char* file) {
   for (CachedWave& w : waves) {
     if (w.chunk) continue;
     w.chunk = Mix_LoadWAV(file);
-    if (!w.chunk) return nullptr;
+    if (!w.chunk) {
+      reportUnreadableGameFile(file, Mix_GetError());
+      return nullptr;
+    }
     w.file = file;
     return w.chunk;
   }
@@ -142,6 +147,7 @@ int MusicPlayer::Load(const char* file) {
   loadDone = false;
   loader = std::thread([this] {
     loaded = Mix_LoadMUS(loadingFile.c_str());
+    if (!loaded) reportUnreadableGameFile(loadingFile.c_str(), Mix_GetError());  // the error is this thread's
     loadDone = true;
   });
   return 1;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/GameFileReport.h"
 #include "platform/GraphicsDevice.h"
 
 namespace {
@@ -18,8 +19,12 @@ int TextFont::Create(GraphicsDevice* device, const char* face, int height, int b
   Release();
   if (!device || !device->device || !face) return 0;
   if (!TTF_WasInit() && TTF_Init() != 0) return 0;
-  font = TTF_OpenFont(bold == 1 ? kBoldFace : kRegularFace, height);
-  if (!font) return 0;
+  const char* file = bold == 1 ? kBoldFace : kRegularFace;
+  font = TTF_OpenFont(file, height);
+  if (!font) {
+    reportUnreadableGameFile(file, TTF_GetError());
+    return 0;
+  }
   int style = TTF_STYLE_NORMAL;
   if (italic) style |= TTF_STYLE_ITALIC;
   if (underline) style |= TTF_STYLE_UNDERLINE;

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include "platform/GameFileReport.h"
 #include "platform/GraphicsDevice.h"
+#include "platform/PictureFile.h"
 
 namespace {
 
@@ -24,8 +26,12 @@ Texture::~Texture() { Release(); }
 int Texture::Load(GraphicsDevice* device, const char* file, uint32_t colourKey, int) {
   Release();
   if (!device || !device->device || !file) return 0;
-  SDL_Surface* loaded = SDL_LoadBMP(file);
-  if (!loaded) return 0;
+  const char* why = nullptr;
+  SDL_Surface* loaded = loadPictureFile(file, &why);
+  if (!loaded) {
+    reportUnreadableGameFile(file, why);
+    return 0;
+  }
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(loaded);
   if (!argb) return 0;

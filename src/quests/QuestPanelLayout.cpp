@@ -29,7 +29,7 @@ constexpr TwoDigitPlace kOtherTwoDigits = {0, 3, 50};
 
 void splitDigits(uint32_t value, DigitRow& row) {
   row.count = 1;
-  for (uint32_t rest = value / 10; rest; rest /= 10) ++row.count;
+  for (uint32_t rest = value / 10; rest && row.count < DigitRow::kMostDigits; rest /= 10) ++row.count;
   for (int i = row.count - 1; i >= 0; --i, value /= 10) row.digits[i] = static_cast<uint8_t>(value % 10);
 }
 
@@ -45,6 +45,7 @@ DigitRow ordinalDigits(int ordinal, int x) {
     row.xs[0] = x + place.first;
     row.xs[1] = x + place.second;
   } else {
+    row.count = 3;  // the spacing is laid out for three; quest ordinals never have more
     placeFrom(kResultOffsets[3], x, row);
   }
   return row;

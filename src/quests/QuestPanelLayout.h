@@ -6,13 +6,15 @@
 
 // The digits of a number as drawn, highest first, each with its x position.
 struct DigitRow {
+  static constexpr int kMostDigits = 5;
   int count = 0;
-  uint8_t digits[5] = {};
-  int xs[5] = {};
+  uint8_t digits[kMostDigits] = {};
+  int xs[kMostDigits] = {};
 };
 
-// Splits value into its decimal digits, highest first; zero is one digit. Positions are left to
-// the caller.
+// Splits value into its decimal digits, highest first; zero is one digit. A row holds five: of a
+// longer number only the lowest five are kept, as the score shows them. Positions are left to the
+// caller.
 void splitDigits(uint32_t value, DigitRow& row);
 
 // The quest's place in the play order under the "Quest" lettering, from the header's x. Two-digit

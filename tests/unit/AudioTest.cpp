@@ -4,8 +4,10 @@
 #include <SDL_mixer.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
+#include "TempDir.h"
 #include "platform/Audio.h"
 
 TEST(AudioVolumes, AttenuationsFollowTheTableAndWrapModulo101) {
@@ -150,4 +152,29 @@ TEST_F(MixerTest, EffectVolumesNinetyAndAHundredSoundDifferent) {
   const int ninety = Mix_Volume(0, -1);
   EXPECT_EQ(loudest, 128);
   EXPECT_EQ(ninety, 40);  // 10 dB below
+}
+
+// A broken installation says which sound is missing or damaged, once, however often it is asked for.
+TEST_F(MixerTest, AnUnreadableSoundIsNamedOnceOnStandardError) {
+  TempDir dir;
+  const std::string damaged = dir.file("Damaged.wav"), missing = dir.file("Missing.mid");
+  std::ofstream(damaged) << "RIFF but no wave";
+  SoundEffect effect;
+  MusicPlayer music;
+  ASSERT_EQ(effect.Attach(&audio), 1);
+  ASSERT_EQ(music.Attach(&audio), 1);
+  testing::internal::CaptureStderr();
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(effect.Play(damaged.c_str(), 84, 1), 0);
+    music.Load(missing.c_str());
+    music.WaitUntilLoaded();
+    EXPECT_EQ(music.segment, nullptr);
+  }
+  const std::string said = testing::internal::GetCapturedStderr();
+  for (const std::string& name : {damaged, missing}) {
+    const std::string line = "cannot read " + name;
+    const size_t first = said.find(line);
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find(line, first + 1), std::string::npos) << said;
+  }
 }

@@ -24,6 +24,19 @@ TEST(QuestPanelLayout, OrdinalDigitsAreSpacedByHand) {
   EXPECT_EQ(xsOf(ordinalDigits(100, 330)), V({352, 369, 388}));
 }
 
+// A row holds five digits; longer numbers must not spill into the positions beside them.
+TEST(QuestPanelLayout, LongNumbersStayInsideTheirRow) {
+  DigitRow row;
+  for (int& x : row.xs) x = -7;
+  splitDigits(4000000123u, row);
+  EXPECT_EQ(digitsOf(row), V({0, 0, 1, 2, 3}));
+  EXPECT_EQ(V(row.xs, row.xs + DigitRow::kMostDigits), V({-7, -7, -7, -7, -7}));
+  const DigitRow ordinal = ordinalDigits(1234567, 330);
+  EXPECT_EQ(digitsOf(ordinal), V({3, 4, 5}));
+  EXPECT_EQ(xsOf(ordinal), V({352, 369, 388}));
+  EXPECT_EQ(ordinalDigits(4321, 330).count, 3);
+}
+
 TEST(QuestPanelLayout, ScoreShowsItsLowestFiveDigitsCentred) {
   const DigitRow zero = scoreDigits(0);
   EXPECT_EQ(digitsOf(zero), V({0}));

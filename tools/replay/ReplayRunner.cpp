@@ -494,6 +494,12 @@ bool ReplayRunner::load(const std::filesystem::path& script, Script& out, int de
   return true;
 }
 
+bool ReplayRunner::runCommand(const std::string& line, bool draw) {
+  drawingCommand = draw;
+  ++lineNumber;
+  return command(line);
+}
+
 bool ReplayRunner::run(const std::filesystem::path& script) {
   if (!load(script, loaded, 0)) return false;
   const std::vector<bool> draw = framesToDraw(loaded.lines);

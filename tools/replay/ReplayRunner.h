@@ -19,6 +19,9 @@ class ReplayRunner {
   std::string failure;
   bool gameEnded() const { return ended; }
   int endedAtLine() const { return endLine; }
+  // One script line on its own, for input made up as the game runs (the soak); `draw` draws the
+  // command's last frame.
+  bool runCommand(const std::string& line, bool draw);
   long framesRun() const { return frames; }
 
  private:

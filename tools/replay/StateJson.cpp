@@ -85,6 +85,7 @@ Json saveScreenJson(const SaveScreen& save) {
   slotRows(out, save.rows);
   out["savedSlot"] = toJson(save.savedSlot);
   out["savedDone"] = toJson(save.savedDone);
+  out["failedSlot"] = toJson(save.failedSlot);
   out["currentScore"] = toJson(save.currentScore);
   out["currentOrdinal"] = toJson(save.currentOrdinal);
   return out;

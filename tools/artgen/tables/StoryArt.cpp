@@ -76,6 +76,7 @@ const ArtEntry kStory[] = {
     {"Empty", 256, 64, 256, 64, 1, kKeyBlack, [](Canvas& c) { drawLettering(c, "Empty", Gilding::Silver); }},
     {"Save", 128, 64, 128, 64, 1, kKeyBlack, drawSaveLabel},
     {"Saved", 128, 64, 128, 64, 1, kKeyBlack, [](Canvas& c) { drawLettering(c, "Saved!", Gilding::Mint); }},
+    {"NotSaved", 256, 64, 256, 64, 1, kKeyBlack, [](Canvas& c) { drawLettering(c, "Not saved!", Gilding::Ruby); }},
     {"Loading", 128, 32, 128, 32, 1, kKeyBlack, [](Canvas& c) { drawLettering(c, "Loading...", Gilding::Sky); }},
 
     // Mission, necklace complete and ending
