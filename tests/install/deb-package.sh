@@ -2,8 +2,10 @@
 # deb-package.sh BUILD_DIR OUT_DIR
 # Builds the Debian package with CPack, checks its control fields, unpacks it into a scratch folder
 # with dpkg-deb -x and starts the unpacked game from another folder on a virtual X display: it must
-# find its data beside its own executable (../share/ilvys-mission) and show its title. Exit 77
-# (skipped) when dpkg-deb, Xvfb, ImageMagick or xdotool is missing.
+# find its data beside its own executable (../share/ilvys-mission) and show its title. It is then
+# played into the first quest and saved into slot 3; the save must land in the player's data folder
+# ($XDG_DATA_HOME), not beside the data or in the working folder. Exit 77 (skipped) when dpkg-deb,
+# Xvfb, ImageMagick or xdotool is missing.
 set -euo pipefail
 build=$1 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,18 +30,40 @@ for f in usr/bin/ilvys-mission usr/share/ilvys-mission/Data/data1.txt usr/share/
 done
 echo "package $(basename "$deb"): $(stat -c %s "$deb") bytes, $(dpkg-deb -c "$deb" | wc -l) entries"
 
+game=$tmp/root/usr/bin/ilvys-mission data=$tmp/root/usr/share/ilvys-mission
 needs_display_tools
-mkdir -p "$tmp/elsewhere" "$tmp/home"
+mkdir -p "$tmp/elsewhere" "$tmp/home" "$tmp/data"
 cd "$tmp/elsewhere"
-export game=$tmp/root/usr/bin/ilvys-mission out here
-export HOME=$tmp/home XDG_DATA_HOME=$tmp/home/data XDG_CONFIG_HOME=$tmp/home/config
+export game out here
+export HOME=$tmp/home XDG_DATA_HOME=$tmp/data XDG_CONFIG_HOME=$tmp/home/.config
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   source "$here/drive-game.sh"
   SDL_AUDIODRIVER=dummy "$game" --windowed & pid=$!
-  sleep 2
-  wait_for_title "$out/package-title.png"; shown=$?
+  wait_for_title "$out/package-title.png" || { kill -TERM $pid; exit 1; }
+  wait_for_menu "$out/package-menu-grown.png" || { kill -TERM $pid; exit 1; }
+  sleep 0.5
+  click_at 660 210            # Start New Game
+  sleep 1
+  for k in i l v y; do press $k; done
+  import -window root "$out/package-name.png"
+  press Return                # the name, then the mission pages
+  sleep 1
+  press Return                # the quest briefing
+  sleep 1
+  press Return                # into the first quest
+  sleep 1
+  press Escape                # the in-game menu
+  import -window root "$out/package-menu.png"
+  click_at 400 340            # Save
+  sleep 1
+  click_at 527 390            # slot 3
+  for _ in $(seq 20); do [ -f "$XDG_DATA_HOME/ilvys-mission/Saves/3.sav" ] && break; sleep 0.5; done
+  import -window root "$out/package-saved.png"
   kill -TERM $pid
   wait $pid
-  exit $shown
 '
-echo "title shown: bright share $(bright_share "$out/package-title.png")"
+saved=$XDG_DATA_HOME/ilvys-mission/Saves/3.sav
+ls -l "$XDG_DATA_HOME/ilvys-mission/Saves" || true
+[ -f "$saved" ] || { echo "no save in the player's data folder"; exit 1; }
+[ ! -e "$data/Saves" ] && [ ! -e "$tmp/elsewhere/Saves" ] || { echo "a save went beside the data or the working folder"; exit 1; }
+echo "saved to $saved ($(stat -c %s "$saved") bytes)"
