@@ -130,6 +130,20 @@ void drawBubble(const WorldState& world, const Dude& dude) {
   if (world.bubbleWeight) draw(world, kWeightSlot, 1, x + 40, y - 7, 0.7f, 0.7f);
 }
 
+bool solvedContinuePlace(const WorldState& world, int quest, int& x, int& y) {
+  const SolvedMessage* message = solvedMessage(quest);
+  if (!message) return false;
+  x = world.continueButtonX;
+  y = world.continueButtonY;
+  if (message->continuePlace == ContinuePlace::Fixed) {
+    x = message->continueX;
+    y = message->continueY;
+  } else if (message->continuePlace == ContinuePlace::ButtonFieldsRaised) {
+    y -= 2;
+  }
+  return true;
+}
+
 void drawSolvedMessage(const WorldState& world, int quest, const SpriteSheet* continueSheet) {
   if (world.questSolved != 1) return;
   const SolvedMessage* message = solvedMessage(quest);
@@ -138,13 +152,8 @@ void drawSolvedMessage(const WorldState& world, int quest, const SpriteSheet* co
   if (message->pictureSlot >= 0)
     draw(world, message->pictureSlot, 0, message->pictureX, message->pictureY, message->pictureScale,
          message->pictureScale);
-  int buttonX = world.continueButtonX, buttonY = world.continueButtonY;
-  if (message->continuePlace == ContinuePlace::Fixed) {
-    buttonX = message->continueX;
-    buttonY = message->continueY;
-  } else if (message->continuePlace == ContinuePlace::ButtonFieldsRaised) {
-    buttonY -= 2;
-  }
+  int buttonX = 0, buttonY = 0;
+  solvedContinuePlace(world, quest, buttonX, buttonY);
   if (continueSheet)
     continueSheet->DrawFrame(BackContinuePanel::kContinue, world.continueButtonFrame, buttonX, buttonY, kWhite, 1, 1);
   for (int i = 0; i < message->lineCount; ++i) {

@@ -29,6 +29,9 @@ void drawInventory(const WorldState& world);
 // Hearts; a count above 200 (a heart lost at zero) opens the out-of-hearts menu.
 void drawHearts(const WorldState& world, Dude& dude);
 void drawBubble(const WorldState& world, const Dude& dude);
+// Where the solved message of a quest draws its Continue button (top left); false for a quest
+// without a message.
+bool solvedContinuePlace(const WorldState& world, int quest, int& x, int& y);
 // The quest's solved message with its Continue button, while the quest is solved.
 void drawSolvedMessage(const WorldState& world, int quest, const SpriteSheet* continueSheet);
 

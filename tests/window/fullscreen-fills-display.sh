@@ -10,12 +10,7 @@ if ! command -v xvfb-run >/dev/null || ! command -v import >/dev/null; then
   echo "Xvfb or ImageMagick missing: skipped"
   exit 77
 fi
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-ln -s "$game_dir/Art" "$tmp/Art"
-ln -s "$game_dir/Data" "$tmp/Data"
-mkdir "$tmp/Saves" "$out" -p
-cd "$tmp"
+source "$(dirname "$0")/scratch-game-dir.sh"
 export game_bin out
 # Pictures are taken every half second until the menu's blue buttons have grown to near their size
 # right of x 820, for at most thirty seconds. Return skips the title, as a player may, once the

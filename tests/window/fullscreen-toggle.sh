@@ -9,12 +9,7 @@ game_bin=$1 game_dir=$2 out=$3
 for tool in xvfb-run import xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
 done
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-ln -s "$game_dir/Art" "$tmp/Art"
-ln -s "$game_dir/Data" "$tmp/Data"
-mkdir "$tmp/Saves" "$out" -p
-cd "$tmp"
+source "$(dirname "$0")/scratch-game-dir.sh"
 export game_bin out
 xvfb-run -a -s "-screen 0 1280x720x24" bash -c '
   size() { xdotool getwindowgeometry --shell "$window" | awk -F= "/^(WIDTH|HEIGHT)=/ { printf \"%s%s\", sep, \$2; sep = \"x\" }"; }

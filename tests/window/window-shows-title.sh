@@ -9,12 +9,7 @@ if ! command -v xvfb-run >/dev/null || ! command -v import >/dev/null; then
   echo "Xvfb or ImageMagick missing: skipped"
   exit 77
 fi
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-ln -s "$game_dir/Art" "$tmp/Art"
-ln -s "$game_dir/Data" "$tmp/Data"
-mkdir "$tmp/Saves" "$out" -p
-cd "$tmp"
+source "$(dirname "$0")/scratch-game-dir.sh"
 export game_bin out
 # A loaded machine draws the title's lettering later: pictures are taken every half second until
 # one shows it, for at most twenty seconds.

@@ -16,7 +16,6 @@
 #include "platform/KeyCodes.h"
 #include "quests/PlayOrder.h"
 #include "quests/QuestPanel.h"
-#include "quests/QuestTexts.h"
 #include "world/Hud.h"
 #include "world/Dude.h"
 #include "world/QuestClock.h"
@@ -225,16 +224,10 @@ bool ReplayRunner::expectScoreRose() {
 bool ReplayRunner::clickContinue() {
   const WorldObjects* world = game.runningWorld();
   if (!world || world->state->questSolved != 1) return fail("continue needs a solved quest's message");
-  const SolvedMessage* message = solvedMessage(game.questNumber);
-  if (!message) return fail("quest " + std::to_string(game.questNumber) + " has no solved message");
   const WorldState& state = *world->state;
-  int x = state.continueButtonX, y = state.continueButtonY;
-  if (message->continuePlace == ContinuePlace::Fixed) {
-    x = message->continueX;
-    y = message->continueY;
-  } else if (message->continuePlace == ContinuePlace::ButtonFieldsRaised) {
-    y -= 2;
-  }
+  int x = 0, y = 0;
+  if (!hud::solvedContinuePlace(state, game.questNumber, x, y))
+    return fail("quest " + std::to_string(game.questNumber) + " has no solved message");
   x += 128;
   y += 32;
   if (!hud::overContinueButton(state, x, y))
