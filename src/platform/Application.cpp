@@ -78,7 +78,7 @@ void Application::Close() {
 
 InputSource* Application::platformInput() {
   if (options.headless) return options.scriptedInput;
-  if (!realInput) realInput = std::make_unique<SdlInput>(graphics.device);
+  if (!realInput) realInput = std::make_unique<SdlInput>(&graphics);
   return realInput.get();
 }
 

@@ -24,27 +24,28 @@ bool drawsWithSoftwareOpenGl(SDL_Renderer* renderer) {
   return false;
 }
 
-// The window's renderer. Where OpenGL is a software rasteriser and the window shows the game at its
-// own size, SDL's own software renderer draws the frames for far less CPU (main menu under Xvfb
-// with llvmpipe: 6 % of a core against 21 %), so it is taken instead. Filling a larger display it
-// would stretch every picture on the CPU, and costs as much as llvmpipe (about 45 % either way).
-// ILVYS_RENDERER=software or ILVYS_RENDERER=accelerated overrides the choice.
-SDL_Renderer* createWindowRenderer(SDL_Window* window, int gameWidth, int gameHeight) {
+// The window's own renderer, unless OpenGL is only a software rasteriser: SDL's software renderer
+// then draws the frames for far less CPU (main menu under Xvfb with llvmpipe: 6 % of a core against
+// 21 % in a window; full screen on 1920 by 1080, the frame stretched once, 29 % against 50 %),
+// and null is returned. ILVYS_RENDERER=software or ILVYS_RENDERER=accelerated overrides the choice.
+SDL_Renderer* createAcceleratedRenderer(SDL_Window* window) {
   const char* asked = SDL_getenv("ILVYS_RENDERER");
-  const bool software = asked && SDL_strcasecmp(asked, "software") == 0;
+  if (asked && SDL_strcasecmp(asked, "software") == 0) return nullptr;
   const bool accelerated = asked && SDL_strcasecmp(asked, "accelerated") == 0;
-  int windowWidth = 0, windowHeight = 0;
-  SDL_GetWindowSize(window, &windowWidth, &windowHeight);
-  const bool gameSize = windowWidth == gameWidth && windowHeight == gameHeight;
-  if (!software) {
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (renderer && (accelerated || !gameSize || !drawsWithSoftwareOpenGl(renderer))) return renderer;
-    if (renderer) SDL_DestroyRenderer(renderer);
-  }
-  // Presented straight through the window's own surface: left to itself, SDL would put an OpenGL
-  // texture behind that surface and pay the software rasteriser once more for every frame.
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  if (!renderer || accelerated || !drawsWithSoftwareOpenGl(renderer)) return renderer;
+  SDL_DestroyRenderer(renderer);
+  return nullptr;
+}
+
+// The window's surface is written directly: left to itself, SDL would put an OpenGL texture behind
+// it and pay the software rasteriser once more for every frame.
+uint32_t frameFormatFor(SDL_Window* window) {
+  if (!window) return SDL_PIXELFORMAT_ARGB8888;
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  SDL_Surface* screen = SDL_GetWindowSurface(window);
+  // The window's own format lets the frame be copied or stretched without converting its pixels.
+  return screen && screen->format->BitsPerPixel == 32 ? screen->format->format : uint32_t{SDL_PIXELFORMAT_ARGB8888};
 }
 
 }  // namespace
@@ -64,17 +65,19 @@ int GraphicsDevice::SetMode(SDL_Window* win, int windowedMode, int depth, int w,
   height = h ? h : 600;
   bitsPerPixel = static_cast<uint8_t>(bpp ? bpp : 32);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  if (window) {
-    device = createWindowRenderer(window, width, height);
-    if (!device) return 0;
+  if (window) device = createAcceleratedRenderer(window);
+  if (device) {
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(device, &info);
     hardware = (info.flags & SDL_RENDERER_ACCELERATED) ? 1 : 0;
     vsync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     SDL_RenderSetLogicalSize(device, width, height);
   } else {
-    offscreen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    // Without a window, or drawn in software for one: the frame is drawn at the game's own size
+    // into a surface, and shown by stretching it once to the window (see showInWindow).
+    offscreen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, frameFormatFor(window));
     if (!offscreen) return 0;
+    SDL_SetSurfaceBlendMode(offscreen, SDL_BLENDMODE_NONE);
     device = SDL_CreateSoftwareRenderer(offscreen);
     if (!device) return 0;
     hardware = 0;
@@ -152,10 +155,58 @@ int GraphicsDevice::EndScene() { return device ? 1 : 0; }
 int GraphicsDevice::Present() {
   if (!device) return 0;
   SDL_RenderPresent(device);
+  if (window && offscreen) showInWindow();
   lastFrameDrawn = drawing;
   // Presenting is where a real display waits for its refresh; the virtual clock moves on here.
   advanceVirtualClock();
   return 1;
+}
+
+SDL_Rect GraphicsDevice::pictureArea(int windowWidth, int windowHeight) const {
+  int w = windowWidth, h = windowHeight;
+  if (windowWidth * height > windowHeight * width)
+    w = windowHeight * width / height;
+  else
+    h = windowWidth * height / width;
+  return {(windowWidth - w) / 2, (windowHeight - h) / 2, w, h};
+}
+
+// The whole frame stretched once, smoothed, to the largest area of its shape the window holds, on
+// black; far cheaper than stretching each picture of it to the window's scale.
+void GraphicsDevice::showInWindow() {
+  SDL_Surface* screen = SDL_GetWindowSurface(window);
+  if (!screen) return;
+  SDL_Rect area = pictureArea(screen->w, screen->h);
+  const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
+  const SDL_Rect bars[] = {{0, 0, area.x, screen->h},
+                           {area.x + area.w, 0, screen->w - area.x - area.w, screen->h},
+                           {area.x, 0, area.w, area.y},
+                           {area.x, area.y + area.h, area.w, screen->h - area.y - area.h}};
+  for (const SDL_Rect& bar : bars)
+    if (bar.w > 0 && bar.h > 0) SDL_FillRect(screen, &bar, black);
+  const bool sameFormat = screen->format->format == offscreen->format->format;
+  if (area.w == width && area.h == height)
+    SDL_BlitSurface(offscreen, nullptr, screen, &area);
+  else if (!sameFormat || SDL_SoftStretchLinear(offscreen, nullptr, screen, &area) != 0)
+    SDL_BlitScaled(offscreen, nullptr, screen, &area);
+  SDL_UpdateWindowSurface(window);
+}
+
+void GraphicsDevice::windowToGame(int windowX, int windowY, int& gameX, int& gameY) const {
+  float x = static_cast<float>(windowX), y = static_cast<float>(windowY);
+  if (window && offscreen) {
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    const SDL_Rect area = pictureArea(windowWidth, windowHeight);
+    if (area.w > 0 && area.h > 0) {
+      x = (x - area.x) * width / area.w;
+      y = (y - area.y) * height / area.h;
+    }
+  } else if (device && window) {
+    SDL_RenderWindowToLogical(device, windowX, windowY, &x, &y);
+  }
+  gameX = static_cast<int>(x);
+  gameY = static_cast<int>(y);
 }
 
 int GraphicsDevice::SetAlphaTest(int on) {

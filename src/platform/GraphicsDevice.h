@@ -8,8 +8,9 @@ struct SDL_Surface;
 struct SDL_Texture;
 struct SDL_Rect;
 
-// The one drawing device: an SDL renderer on the game window, or, for headless runs, a software
-// renderer drawing into an 800 by 600 surface. Everything else draws through it the same way.
+// The one drawing device: an SDL renderer on the game window, or a software renderer drawing into
+// an 800 by 600 surface, which is then shown in the window (where OpenGL itself is only software)
+// or in headless runs is the whole screen. Everything else draws through it the same way.
 class GraphicsDevice {
  public:
   GraphicsDevice() = default;
@@ -19,7 +20,7 @@ class GraphicsDevice {
 
   SDL_Window* window = nullptr;
   SDL_Renderer* device = nullptr;
-  SDL_Surface* offscreen = nullptr;  // the headless target
+  SDL_Surface* offscreen = nullptr;  // the frame drawn in software
   int windowed = 1;
   int depthBuffer = 0;
   int hardware = 0;
@@ -54,6 +55,8 @@ class GraphicsDevice {
   // `source` of `from` stretched to width by height in a texture kept for the purpose, for sizes no
   // copy is kept of; null when it does not fit. Valid until the next call.
   SDL_Texture* stretchIntoScratch(SDL_Surface* from, const SDL_Rect& source, int width, int height);
+  // A point of the window in the game's 800 by 600 coordinates.
+  void windowToGame(int windowX, int windowY, int& gameX, int& gameY) const;
   // Whether the renderer waits for the display when presenting.
   bool presentWaitsForDisplay() const { return vsync; }
   // Lives exactly as long as the renderer. Textures made on it hold a weak reference: once the
@@ -62,6 +65,9 @@ class GraphicsDevice {
 
  private:
   bool makeScratch();
+  // Where in a window of that size the frame is shown, as large as it fits, centred.
+  SDL_Rect pictureArea(int windowWidth, int windowHeight) const;
+  void showInWindow();
 
   bool vsync = false;
   SDL_Texture* scratch = nullptr;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "platform/GraphicsDevice.h"
 #include "platform/KeyCodes.h"
 
 namespace {
@@ -42,10 +43,9 @@ void SdlInput::read(InputSnapshot& snapshot) {
 
   int windowX = 0, windowY = 0;
   const Uint32 mask = SDL_GetMouseState(&windowX, &windowY);
-  float logicalX = static_cast<float>(windowX), logicalY = static_cast<float>(windowY);
-  if (renderer) SDL_RenderWindowToLogical(renderer, windowX, windowY, &logicalX, &logicalY);
-  snapshot.mouseX = static_cast<int>(logicalX);
-  snapshot.mouseY = static_cast<int>(logicalY);
+  snapshot.mouseX = windowX;
+  snapshot.mouseY = windowY;
+  if (graphics) graphics->windowToGame(windowX, windowY, snapshot.mouseX, snapshot.mouseY);
   snapshot.buttons[0] = (mask & SDL_BUTTON_LMASK) ? 0x80 : 0;
   snapshot.buttons[1] = (mask & SDL_BUTTON_RMASK) ? 0x80 : 0;
   snapshot.buttons[2] = (mask & SDL_BUTTON_MMASK) ? 0x80 : 0;

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-struct SDL_Renderer;
+class GraphicsDevice;
 
 // F11, or Enter with Alt held: the keys that switch between full screen and a window.
 bool isFullScreenToggle(int scancode, uint16_t modifiers);
@@ -13,9 +13,9 @@ bool isFullScreenToggle(int scancode, uint16_t modifiers);
 // switch, not the game's Enter.
 class SdlInput : public InputSource {
  public:
-  explicit SdlInput(SDL_Renderer* renderer) : renderer(renderer) {}
+  explicit SdlInput(const GraphicsDevice* graphics) : graphics(graphics) {}
   void read(InputSnapshot& snapshot) override;
 
  private:
-  SDL_Renderer* renderer;
+  const GraphicsDevice* graphics;
 };
