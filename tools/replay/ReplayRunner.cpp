@@ -234,9 +234,9 @@ bool ReplayRunner::clickContinue() {
     return fail("Continue is drawn at (" + std::to_string(x) + ", " + std::to_string(y) + ") but does not answer there");
   input.state.mouseX = x;
   input.state.mouseY = y;
-  runFrame();
+  runFrame(false);
   input.state.buttons[0] = 0x80;
-  runFrame();
+  runFrame(false);
   input.state.buttons[0] = 0;
   runFrame();
   return true;
@@ -496,11 +496,8 @@ bool ReplayRunner::runCommand(const std::string& line, bool draw) {
 bool ReplayRunner::run(const std::filesystem::path& script) {
   if (!load(script, loaded, 0)) return false;
   const std::vector<bool> draw = framesToDraw(loaded.lines);
-  for (const std::string& line : loaded.lines) {
-    drawingCommand = draw[lineNumber];
-    ++lineNumber;
-    if (!command(line)) return false;
-  }
+  for (size_t i = 0; i < loaded.lines.size(); ++i)
+    if (!runCommand(loaded.lines[i], draw[i])) return false;
   return true;
 }
 
